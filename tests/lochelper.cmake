@@ -4,3 +4,11 @@ add_executable(pass_tests
 )
 target_link_libraries(pass_tests PRIVATE lexiro_passes GTest::gtest_main)
 gtest_discover_tests(pass_tests DISCOVERY_TIMEOUT 60)
+
+add_executable(main_window_tests
+  ${CMAKE_CURRENT_SOURCE_DIR}/gui_test_main.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/main_window_test.cpp
+)
+target_link_libraries(main_window_tests PRIVATE lochelper_window Qt6::Test GTest::gtest)
+gtest_discover_tests(main_window_tests DISCOVERY_TIMEOUT 60
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -1,0 +1,92 @@
+// lochelper-cli: the helper's line passes on files, for batch work and scripts.
+// Exit status: 0 success, 1 a file or the dictionary could not be used, 2 wrong usage.
+
+#include "accelerator.h"
+#include "command_line.h"
+#include "file_operations.h"
+#include "line_layout.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <unistd.h>
+
+namespace {
+
+int fail(const std::string& message) {
+    std::cerr << "lochelper-cli: " << message << "\n";
+    return 1;
+}
+
+bool read_standard_input(std::string& bytes) {
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (n == 0)
+            return true;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.append(chunk, static_cast<size_t>(n));
+    }
+}
+
+bool write_standard_output(const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(STDOUT_FILENO, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string apply_pass(const std::string& name, const std::string& content) {
+    NoProgress progress;
+    if (name == "accel")
+        return accelerator_pass(content, progress);
+    if (name == "three")
+        return three_line_pass(content, progress);
+    return single_line_pass(content, progress);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CommandLine command_line;
+    std::string error;
+    if (!parse_command_line(std::vector<std::string>(argv + 1, argv + argc), command_line, error)) {
+        std::cerr << "lochelper-cli: " << error << "\n\n" << usage_text();
+        return 2;
+    }
+    if (command_line.help) {
+        std::cout << usage_text();
+        return 0;
+    }
+
+    std::string content;
+    if (command_line.input) {
+        if (!read_file(*command_line.input, content, &error))
+            return fail(error);
+    } else if (!read_standard_input(content)) {
+        return fail(system_error_text("<stdin>", errno));
+    }
+
+    for (const std::string& pass : command_line.passes)
+        content = apply_pass(pass, content);
+
+    if (command_line.output) {
+        if (!write_file(*command_line.output, content, &error))
+            return fail(error);
+    } else if (!write_standard_output(content)) {
+        return fail(system_error_text("<stdout>", errno));
+    }
+    return 0;
+}
