@@ -1,0 +1,9 @@
+add_executable(dictionary_tests
+  ${CMAKE_CURRENT_SOURCE_DIR}/sqlite_database_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/dictionary_table_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/term_extraction_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/dictionary_lookup_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/translation_pass_test.cpp
+)
+target_link_libraries(dictionary_tests PRIVATE lexiro_passes lexiro_common GTest::gtest_main)
+gtest_discover_tests(dictionary_tests DISCOVERY_TIMEOUT 60)
