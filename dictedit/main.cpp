@@ -1,0 +1,14 @@
+#include "editor_window.h"
+#include "file_operations.h"
+#include "prompts.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    MessageBoxPrompts prompts;
+    EditorWindow window(prompts, program_directory());
+    window.show();
+    application.exec();
+    return 0;
+}
