@@ -8,3 +8,17 @@ add_executable(dictedit_tests
 target_link_libraries(dictedit_tests PRIVATE dictedit_window GTest::gtest)
 gtest_discover_tests(dictedit_tests DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+
+# A child that saves a large grid, and the test that kills it mid-save.
+add_executable(dictedit_crash_child ${CMAKE_CURRENT_LIST_DIR}/dictedit_crash_child.cpp)
+target_link_libraries(dictedit_crash_child PRIVATE dictedit_window)
+add_executable(dictedit_crash_tests
+  ${CMAKE_CURRENT_LIST_DIR}/dictedit_test_main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dictedit_crash_test.cpp
+)
+target_compile_definitions(dictedit_crash_tests PRIVATE
+  DICTEDIT_CRASH_CHILD="$<TARGET_FILE:dictedit_crash_child>")
+target_link_libraries(dictedit_crash_tests PRIVATE dictedit_window GTest::gtest)
+add_dependencies(dictedit_crash_tests dictedit_crash_child)
+gtest_discover_tests(dictedit_crash_tests DISCOVERY_TIMEOUT 60
+  PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 600)

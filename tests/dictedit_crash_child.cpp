@@ -1,0 +1,47 @@
+// Saves a large grid into the dictionary of the directory given as the argument,
+// saying "saving" on standard output just before, so the crash test can kill it
+// while the save runs. The grid holds `count` records named "new<number>", typed
+// in reverse order so the save has to sort them.
+#include "editor_window.h"
+#include "prompts.h"
+#include "record_grid.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+class SilentPrompts : public Prompts {
+public:
+    bool ask_ok_cancel(QWidget*, const QString&) override { return false; }
+    void inform(QWidget*, const QString&) override {}
+    void warn(QWidget*, const QString& text) override {
+        std::fprintf(stderr, "%s\n", text.toStdString().c_str());
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3)
+        return 2;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    SilentPrompts prompts;
+    EditorWindow window(prompts, argv[1]);
+    RecordGrid& grid = window.grid();
+    const int count = std::stoi(argv[2]);
+    grid.set_row_count(count + 1);
+    for (int i = 0; i < count; ++i) {
+        grid.set_cell(i + 1, 1, "new" + std::to_string(1000000 + count - i));
+        grid.set_cell(i + 1, 2, "value " + std::to_string(i));
+    }
+    std::printf("saving\n");
+    std::fflush(stdout);
+    window.save();
+    std::printf("saved\n");
+    std::fflush(stdout);
+    return 0;
+}
