@@ -12,6 +12,7 @@ constexpr char16_t cr_picture = 0x240D;
 constexpr char16_t lf_picture = 0x240A;
 constexpr char16_t nul_picture = 0x2400;
 constexpr char16_t paragraph_separator = 0x2029;
+constexpr char16_t line_separator = 0x2028;
 
 enum class Mode { plain, editor };
 
@@ -109,7 +110,7 @@ bool is_reserved(char32_t c, Mode mode) {
     if (mode == Mode::plain)
         return false;
     // A text document turns these into block breaks, or uses them as its own pictures of bytes.
-    return c == paragraph_separator || c == 0xFDD0 || c == 0xFDD1 || c == cr_picture ||
+    return c == paragraph_separator || c == line_separator || c == 0xFDD0 || c == 0xFDD1 || c == cr_picture ||
            c == lf_picture || c == nul_picture;
 }
 
@@ -172,6 +173,7 @@ std::u16string decode(const std::string& bytes, Mode mode) {
     std::u16string out;
     out.reserve(bytes.size());
     size_t i = 0;
+    size_t line_breaks = 0;
     const size_t n = bytes.size();
     while (i < n) {
         const unsigned char b = static_cast<unsigned char>(bytes[i]);
@@ -181,7 +183,8 @@ std::u16string decode(const std::string& bytes, Mode mode) {
         }
         if (mode == Mode::editor) {
             if (b == '\r' && i + 1 < n && bytes[i + 1] == '\n') {
-                out += u'\n';
+                ++line_breaks;
+                out += line_breaks % editor_lines_per_block == 0 ? u'\n' : line_separator;
                 i += 2;
                 continue;
             }
@@ -208,7 +211,7 @@ std::string encode(const std::u16string& text, Mode mode) {
             continue;
         }
         if (mode == Mode::editor) {
-            if (c == u'\n' || c == paragraph_separator) {
+            if (c == u'\n' || c == paragraph_separator || c == line_separator) {
                 out += "\r\n";
                 continue;
             }

@@ -19,12 +19,15 @@ constexpr char16_t byte_stand_in_base = 0xF700;
 std::u16string decode_gbk(const std::string& bytes);
 std::string encode_gbk(const std::u16string& text);
 
-// Editor form: lines separated by CR LF become lines separated by '\n'. A lone CR,
-// a lone LF and NUL are ordinary bytes inside a line and show as the control
-// pictures U+240D, U+240A and U+2400.
+// Editor form: a CR LF becomes a line separator U+2028, and every
+// editor_lines_per_block-th one a '\n' (a paragraph break). A text document pays
+// per paragraph, so grouping lines keeps a million-line file fast, while each line
+// still shows on a line of its own. A lone CR, a lone LF and NUL are ordinary bytes
+// inside a line and show as the control pictures U+240D, U+240A and U+2400.
+constexpr size_t editor_lines_per_block = 256;
 std::u16string editor_text_from_bytes(const std::string& bytes);
-// The inverse. '\n' and the paragraph separator U+2029 (what a text document
-// returns between blocks) become CR LF.
+// The inverse. '\n', U+2028 and U+2029 (what a text document returns between
+// paragraphs) become CR LF.
 std::string bytes_from_editor_text(const std::u16string& text);
 
 // UTF-8 for storage (the dictionary file). Decoding UTF-8 is lenient: a malformed

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -15,6 +16,7 @@ std::string random_bytes(std::mt19937& rng) {
         "\x81\x30\x81\x30",     // U+0080, four bytes
         "\x94\x39\xFC\x36",     // U+1F600, outside the BMP
         "\x81\x36\xA6\x36",     // U+2029, which a text document would swallow
+        "\x81\x36\xA6\x35",     // U+2028, which the editor form uses between lines
         "\x81\x37\x84\x33",     // U+240D, the picture of CR
         "\x80", "\xFF", "\x81", "\xFE", "\x81\x7F", "\x81\x30", "\x81\x30\x81", "\xA1",
         "\xA2\xE3",             // euro sign
@@ -72,10 +74,20 @@ TEST(GbkCodec, undecodable_bytes_become_stand_ins) {
 }
 
 TEST(GbkCodec, editor_form_breaks_lines_on_cr_lf_only) {
-    EXPECT_EQ(editor_text_from_bytes("a\r\nb"), u"a\nb");
+    EXPECT_EQ(editor_text_from_bytes("a\r\nb"), u"a\u2028b");
     EXPECT_EQ(editor_text_from_bytes(std::string("a\rb\nc\0", 6)), u"a\u240Db\u240Ac\u2400");
-    EXPECT_EQ(bytes_from_editor_text(u"a\nb\u2029c"), "a\r\nb\r\nc");
-    EXPECT_EQ(editor_text_from_bytes("\r\n"), u"\n");
+    EXPECT_EQ(bytes_from_editor_text(u"a\nb\u2029c\u2028d"), "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(editor_text_from_bytes("\r\n"), u"\u2028");
+}
+
+TEST(GbkCodec, editor_form_groups_lines_into_paragraphs) {
+    std::string bytes;
+    for (size_t i = 0; i < 2 * editor_lines_per_block + 1; ++i)
+        bytes += "x\r\n";
+    const std::u16string text = editor_text_from_bytes(bytes);
+    EXPECT_EQ(std::count(text.begin(), text.end(), u'\n'), 2);
+    EXPECT_EQ(text[2 * editor_lines_per_block - 1], u'\n');
+    EXPECT_EQ(bytes_from_editor_text(text), bytes);
 }
 
 TEST(GbkCodec, utf8_round_trips_program_bytes) {

@@ -1,0 +1,4 @@
+add_executable(window_bench ${CMAKE_CURRENT_SOURCE_DIR}/window_bench.cpp)
+target_include_directories(window_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(window_bench PRIVATE lochelper_window)
+set_target_properties(window_bench PROPERTIES EXCLUDE_FROM_ALL ON)
