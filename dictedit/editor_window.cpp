@@ -131,6 +131,8 @@ void EditorWindow::add_record() {
     const double number = to_number(grid_->cell(rows - 1, RecordGrid::number_column)) + 1;
     grid_->set_cell(rows, RecordGrid::number_column, to_text(number));
     set_cursor(rows, RecordGrid::english_column);
+    // The user types the new entry next, not into the button just pressed.
+    view_->setFocus();
 }
 
 void EditorWindow::delete_record() {
