@@ -9,7 +9,8 @@ std::string three_line_pass(const std::string& content, PassProgress& progress) 
                              out.append(line);
                              out += "\r\n\r\n";
                              p.set_position(n);
-                         });
+                         },
+                         2.0);
 }
 
 std::string single_line_pass(const std::string& content, PassProgress& progress) {
@@ -21,5 +22,6 @@ std::string single_line_pass(const std::string& content, PassProgress& progress)
                              out.append(lines.line(n));
                              out += "\r\n";
                              p.set_position(n);
-                         });
+                         },
+                         0.5);
 }

@@ -21,14 +21,16 @@ std::string_view LineSource::line(long index) const {
     return lines_[static_cast<size_t>(index)];
 }
 
-std::string run_line_pass(const std::string& content, PassProgress& progress, const LineStep& step) {
+std::string run_line_pass(const std::string& content, PassProgress& progress, const LineStep& step,
+                          double output_per_input) {
     if (content.empty())
         return {};
     const LineSource lines(content);
     const long count = lines.count();
     progress.set_maximum(count);
     std::string accumulator;
-    accumulator.reserve(content.size() + content.size() / 8);
+    accumulator.reserve(static_cast<size_t>(static_cast<double>(content.size()) * output_per_input) +
+                        static_cast<size_t>(count) * 2 + 16);
     for (long n = 1; n <= count; ++n)
         step(n, lines, accumulator, progress);
     progress.set_position(0);

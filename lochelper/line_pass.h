@@ -44,7 +44,10 @@ using LineStep = std::function<void(long n, const LineSource& lines, std::string
 // Runs a pass over a non-empty content: maximum = line count, one step per line,
 // position back to 0 at the end. An empty content gives the empty text and leaves
 // the progress untouched; callers end there without changing anything.
-std::string run_line_pass(const std::string& content, PassProgress& progress, const LineStep& step);
+// output_per_input is the pass's expected output size per input byte, so the
+// accumulator grows once instead of many times on a large file.
+std::string run_line_pass(const std::string& content, PassProgress& progress, const LineStep& step,
+                          double output_per_input = 1.1);
 
 // Whether the remainder of value / 3.0 is zero, treating |remainder| <= 1e-7 as zero.
 bool divisible_by_three(double value);

@@ -17,6 +17,15 @@ DictionaryLoad load_dictionary_index(const std::string& path, DictionaryIndex& i
     if (!file_exists(path))
         return DictionaryLoad::missing;
     DictionaryIndex loaded;
+    {
+        // Sizing the map first spares a large dictionary one rehash after another.
+        DictionaryTable table;
+        if (!table.table_open(path)) {
+            error = table.error();
+            return DictionaryLoad::unusable;
+        }
+        loaded.reserve(static_cast<size_t>(table.record_count()));
+    }
     if (!read_dictionary(
             path,
             [&](std::string&& english, std::string&& chinese) {
