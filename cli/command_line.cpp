@@ -3,7 +3,7 @@
 #include <algorithm>
 
 const std::vector<std::string>& pass_names() {
-    static const std::vector<std::string> names = {"accel", "three", "single"};
+    static const std::vector<std::string> names = {"accel", "three", "translate", "single"};
     return names;
 }
 
@@ -17,6 +17,7 @@ std::string usage_text() {
            "PASS / 处理:\n"
            "  accel      move accelerator markers: \"&Open...\" -> \"Open(&O)...\"   快捷键处理\n"
            "  three      three-line layout: source, translation, empty line         转成三行\n"
+           "  translate  pre-translate the translation lines from the dictionary    自动翻译\n"
            "  single     keep only the translation lines                            转成单行\n"
            "\n"
            "Options / 选项:\n"

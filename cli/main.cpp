@@ -5,7 +5,9 @@
 #include "command_line.h"
 #include "file_operations.h"
 #include "line_layout.h"
+#include "translation_pass.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
@@ -48,13 +50,21 @@ bool write_standard_output(const std::string& bytes) {
     return true;
 }
 
-std::string apply_pass(const std::string& name, const std::string& content) {
+std::string apply_pass(const std::string& name, const std::string& content,
+                       const DictionaryIndex& dictionary) {
     NoProgress progress;
     if (name == "accel")
         return accelerator_pass(content, progress);
     if (name == "three")
         return three_line_pass(content, progress);
+    if (name == "translate")
+        return auto_translate(content, dictionary, progress);
     return single_line_pass(content, progress);
+}
+
+bool wants_dictionary(const CommandLine& command_line) {
+    const auto& passes = command_line.passes;
+    return std::find(passes.begin(), passes.end(), "translate") != passes.end();
 }
 
 } // namespace
@@ -71,6 +81,20 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // The dictionary is read first, so a missing one stops the run before any output.
+    DictionaryIndex dictionary;
+    if (wants_dictionary(command_line)) {
+        const std::string path = command_line.dictionary.value_or(default_dictionary_path(program_directory()));
+        switch (load_dictionary_index(path, dictionary, error)) {
+        case DictionaryLoad::loaded:
+            break;
+        case DictionaryLoad::missing:
+            return fail(path + ": " + missing_dictionary_message);
+        case DictionaryLoad::unusable:
+            return fail(error);
+        }
+    }
+
     std::string content;
     if (command_line.input) {
         if (!read_file(*command_line.input, content, &error))
@@ -80,7 +104,7 @@ int main(int argc, char** argv) {
     }
 
     for (const std::string& pass : command_line.passes)
-        content = apply_pass(pass, content);
+        content = apply_pass(pass, content, dictionary);
 
     if (command_line.output) {
         if (!write_file(*command_line.output, content, &error))

@@ -5,6 +5,7 @@
 #include "editor_text.h"
 #include "file_operations.h"
 #include "line_layout.h"
+#include "translation_pass.h"
 
 #include <QFile>
 #include <QLabel>
@@ -78,6 +79,7 @@ MainWindow::MainWindow(Prompts& prompts, std::string program_directory, QWidget*
     add_button(QStringLiteral("打开文件"), 16, &MainWindow::open_file);
     add_button(QStringLiteral("快捷键处理"), 48, &MainWindow::convert_accelerators);
     add_button(QStringLiteral("转成三行"), 80, &MainWindow::convert_to_three_lines);
+    add_button(QStringLiteral("自动翻译"), 112, &MainWindow::translate_from_dictionary);
     add_button(QStringLiteral("转成单行"), 144, &MainWindow::convert_to_single_lines);
     add_button(QStringLiteral("保存文件"), 328, &MainWindow::save_file);
     add_button(QStringLiteral("使用说明"), 360, &MainWindow::show_help);
@@ -154,3 +156,26 @@ void MainWindow::run_pass(const Pass& pass) {
 void MainWindow::convert_accelerators() { run_pass(accelerator_pass); }
 void MainWindow::convert_to_three_lines() { run_pass(three_line_pass); }
 void MainWindow::convert_to_single_lines() { run_pass(single_line_pass); }
+
+void MainWindow::translate_from_dictionary() {
+    const std::string path = default_dictionary_path(program_directory_);
+    if (!file_exists(path)) {
+        prompts_.inform(this, QString::fromUtf8(missing_dictionary_message));
+        return;
+    }
+    if (editor_->document()->isEmpty())
+        return;
+    DictionaryIndex index;
+    std::string error;
+    {
+        BusyCursor busy;
+        if (load_dictionary_index(path, index, error) != DictionaryLoad::loaded) {
+            prompts_.warn(this, QStringLiteral("无法使用词典，编辑框中的内容没有改变。\n") +
+                                    QString::fromUtf8(error));
+            return;
+        }
+    }
+    run_pass([&index](const std::string& content, PassProgress& progress) {
+        return auto_translate(content, index, progress);
+    });
+}

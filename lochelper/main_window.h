@@ -34,6 +34,7 @@ public:
     void convert_accelerators();
     void convert_to_three_lines();
     void convert_to_single_lines();
+    void translate_from_dictionary();
 
 private:
     using Pass = std::function<std::string(const std::string&, PassProgress&)>;

@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "dictionary_table.h"
 #include "file_operations.h"
 #include "scripted_prompts.h"
 
@@ -218,4 +219,36 @@ TEST_F(MainWindowTest, passes_on_empty_editor_touch_nothing) {
         click(name);
     EXPECT_TRUE(window->editor()->document()->isEmpty());
     EXPECT_EQ(window->progress_bar()->maximum(), 100);
+}
+
+TEST_F(MainWindowTest, translate_without_dictionary_says_so_and_changes_nothing) {
+    open_bytes("a=Open\r\nb=Open\r\n");
+    click("自动翻译");
+    ASSERT_EQ(prompts.shown.back().kind, ShownPrompt::Kind::information);
+    EXPECT_EQ(prompts.shown.back().text, QStringLiteral("没找到数据库，请下载数据库。"));
+    EXPECT_EQ(window->editor()->toPlainText(), QStringLiteral("a=Open\nb=Open\n"));
+    EXPECT_EQ(window->progress_bar()->maximum(), 100);
+}
+
+TEST_F(MainWindowTest, translate_fills_translation_lines_and_undoes) {
+    ASSERT_TRUE(write_dictionary_file(dir + "/default.edb",
+                                      {{"open file", "\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE"}}));
+    open_bytes("IDS_OPEN=&Open File...\r\nIDS_OPEN=&Open File...\r\n");
+    click("自动翻译");
+    EXPECT_EQ(window->editor()->toPlainText(),
+              QStringLiteral("IDS_OPEN=&Open File...\nIDS_OPEN=&打开文件...\n\n"));
+    EXPECT_EQ(window->progress_bar()->maximum(), 3);
+    EXPECT_EQ(window->progress_bar()->value(), 0);
+    QTest::keyClick(window->editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->editor()->toPlainText(),
+              QStringLiteral("IDS_OPEN=&Open File...\nIDS_OPEN=&Open File...\n"));
+}
+
+TEST_F(MainWindowTest, translate_with_damaged_dictionary_warns_and_changes_nothing) {
+    ASSERT_TRUE(write_file(dir + "/default.edb", "this is no database at all"));
+    open_bytes("a=Open\r\nb=Open\r\n");
+    click("自动翻译");
+    ASSERT_EQ(prompts.shown.back().kind, ShownPrompt::Kind::warning);
+    EXPECT_TRUE(prompts.shown.back().text.contains(QString::fromStdString(dir + "/default.edb")));
+    EXPECT_EQ(window->editor()->toPlainText(), QStringLiteral("a=Open\nb=Open\n"));
 }
