@@ -35,7 +35,9 @@ private:
     bool active_ = true;
 };
 
-QString from_utf8(const std::string& text) { return QString::fromStdString(text); }
+QString from_utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Library errors usually name the path already; make sure the user always sees it.
 QString reason_with_path(const std::string& path, const std::string& error) {
@@ -93,9 +95,13 @@ EditorWindow::EditorWindow(Prompts& prompts, std::string program_directory, QWid
     load_grid();
 }
 
-std::string EditorWindow::dictionary_path() const { return program_directory_ + "/default.edb"; }
+std::string EditorWindow::dictionary_path() const {
+    return program_directory_ + "/default.edb";
+}
 
-std::string EditorWindow::temporary_path() const { return program_directory_ + "/临时.edb"; }
+std::string EditorWindow::temporary_path() const {
+    return program_directory_ + "/临时.edb";
+}
 
 int EditorWindow::cursor_row() const {
     const QModelIndex current = view_->currentIndex();
@@ -178,8 +184,8 @@ void EditorWindow::save() {
     std::vector<DictionaryEntry> entries;
     entries.reserve(static_cast<size_t>(std::max(rows - 1, 0)));
     for (int i = 1; i < rows; ++i) {
-        entries.push_back(
-            {grid_->cell(i, RecordGrid::english_column), grid_->cell(i, RecordGrid::chinese_column)});
+        entries.push_back({grid_->cell(i, RecordGrid::english_column),
+                           grid_->cell(i, RecordGrid::chinese_column)});
         if (i % 4096 == 0 || i == rows - 1)
             progress_->setValue(i);
     }

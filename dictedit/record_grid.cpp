@@ -9,12 +9,15 @@ const char* const header_texts[] = {"\xD0\xF2\xBA\xC5", "\xD3\xA2\xCE\xC4", "\xD
 
 QString display_text(std::string_view bytes) {
     const std::u16string text = decode_gbk(std::string(bytes));
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
 
-RecordGrid::RecordGrid(QObject* parent) : QAbstractTableModel(parent) { start_arena(); }
+RecordGrid::RecordGrid(QObject* parent) : QAbstractTableModel(parent) {
+    start_arena();
+}
 
 std::string_view RecordGrid::cell_view(int row, int column) const {
     if (row < 0 || row >= row_count() || column < 0 || column >= column_total)

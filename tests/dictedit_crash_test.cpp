@@ -24,7 +24,8 @@ constexpr int kills = 60;
 Entries new_records() {
     Entries records;
     for (int i = 0; i < new_count; ++i)
-        records.push_back({"new" + std::to_string(1000000 + new_count - i), "value " + std::to_string(i)});
+        records.push_back(
+            {"new" + std::to_string(1000000 + new_count - i), "value " + std::to_string(i)});
     sort_by_english(records);
     return records;
 }
@@ -49,7 +50,8 @@ public:
         char* arguments[] = {const_cast<char*>(DICTEDIT_CRASH_CHILD),
                              const_cast<char*>(directory.c_str()), const_cast<char*>(count.c_str()),
                              nullptr};
-        EXPECT_EQ(::posix_spawn(&pid_, DICTEDIT_CRASH_CHILD, &actions, nullptr, arguments, environ), 0);
+        EXPECT_EQ(::posix_spawn(&pid_, DICTEDIT_CRASH_CHILD, &actions, nullptr, arguments, environ),
+                  0);
         posix_spawn_file_actions_destroy(&actions);
         ::close(pipe_ends[1]);
         output_ = pipe_ends[0];

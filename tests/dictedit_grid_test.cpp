@@ -12,9 +12,8 @@ TEST(RecordGridTest, setRowCount_addsEmptyRowsAndRemovesFromTheEnd) {
     RecordGrid grid;
     grid.set_row_count(3);
     grid.set_cell(2, 1, "two");
-    EXPECT_EQ(grid_cells(grid), (Rows{{gbk("序号"), gbk("英文"), gbk("中文")},
-                                      {"", "", ""},
-                                      {"", "two", ""}}));
+    EXPECT_EQ(grid_cells(grid),
+              (Rows{{gbk("序号"), gbk("英文"), gbk("中文")}, {"", "", ""}, {"", "two", ""}}));
     grid.set_row_count(2);
     EXPECT_EQ(grid.row_count(), 2);
     EXPECT_EQ(grid.cell(2, 1), "");

@@ -52,7 +52,9 @@ TEST_F(MessageBoxPromptsTest, clearAllQuestion_isWarningWithCancelDefault) {
     answer_next_box(shown, QMessageBox::Cancel);
     window.findChild<QPushButton*>(QStringLiteral("清空数据"))->click();
     ASSERT_TRUE(shown.seen);
-    EXPECT_EQ(shown.text, QStringLiteral("确实要清空所有数据吗?\r\n\r\n清空数据后不能恢复,请慎重使用这个功能."));
+    EXPECT_EQ(
+        shown.text,
+        QStringLiteral("确实要清空所有数据吗?\r\n\r\n清空数据后不能恢复,请慎重使用这个功能."));
     EXPECT_EQ(shown.title, QString());
     EXPECT_EQ(shown.icon, QMessageBox::Warning);
     EXPECT_EQ(shown.buttons, QMessageBox::Ok | QMessageBox::Cancel);

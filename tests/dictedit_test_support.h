@@ -50,7 +50,9 @@ inline std::ostream& operator<<(std::ostream& out, const DictionaryEntry& entry)
 }
 
 // GBK bytes for a UTF-8 literal, so tests can be written in readable Chinese.
-inline std::string gbk(const char* utf8) { return gbk_from_utf8(utf8); }
+inline std::string gbk(const char* utf8) {
+    return gbk_from_utf8(utf8);
+}
 
 inline void write_dictionary(const std::string& path, const std::vector<DictionaryEntry>& entries) {
     std::string error;

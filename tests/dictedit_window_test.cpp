@@ -17,7 +17,8 @@ namespace {
 using Rows = std::vector<std::vector<std::string>>;
 using Entries = std::vector<DictionaryEntry>;
 
-const char* const clear_question = "确实要清空所有数据吗?\r\n\r\n清空数据后不能恢复,请慎重使用这个功能.";
+const char* const clear_question =
+    "确实要清空所有数据吗?\r\n\r\n清空数据后不能恢复,请慎重使用这个功能.";
 
 QPushButton* button(EditorWindow& window, const char* name) {
     auto* found = window.findChild<QPushButton*>(QString::fromUtf8(name));
@@ -57,7 +58,9 @@ void type_records(EditorWindow& window, const Entries& records) {
     }
 }
 
-std::string file_bytes(const std::string& path) { return read_text_file(path); }
+std::string file_bytes(const std::string& path) {
+    return read_text_file(path);
+}
 
 } // namespace
 
@@ -166,7 +169,9 @@ const UnreadableCase unreadable_cases[] = {
      [](const std::string& path) {
          // Another program's SQLite file: a proper database, but not a dictionary.
          write_dictionary_file(path, {{"a", "b"}});
-         const std::string command = "sqlite3 '" + path + "' 'PRAGMA application_id=7; DROP TABLE dictionary; CREATE TABLE invoices(n INTEGER)'";
+         const std::string command =
+             "sqlite3 '" + path +
+             "' 'PRAGMA application_id=7; DROP TABLE dictionary; CREATE TABLE invoices(n INTEGER)'";
          ASSERT_EQ(std::system(command.c_str()), 0);
      }},
 };
@@ -343,13 +348,9 @@ TEST_F(SaveTest, rows_storedOrderedByEnglishWithTiesInGridOrder) {
     // Whatever sits in the number column is not stored.
     window.grid().set_cell(2, 0, "999");
     button(window, "保存")->click();
-    const Entries expected = {{"", ""},
-                              {"B", "upper"},
-                              {"a", "first a"},
-                              {"a", "first a"},
-                              {"b", "first b"},
-                              {"b", "second b"},
-                              {gbk("中"), gbk("中间")}};
+    const Entries expected = {
+        {"", ""},         {"B", "upper"},    {"a", "first a"},        {"a", "first a"},
+        {"b", "first b"}, {"b", "second b"}, {gbk("中"), gbk("中间")}};
     EXPECT_EQ(read_dictionary_back(dictionary_path()), expected);
     Rows shown = {{gbk("序号"), gbk("英文"), gbk("中文")}};
     for (size_t i = 0; i < expected.size(); ++i)
@@ -416,8 +417,7 @@ const FailingWriterCase failing_writer_cases[] = {
      }},
 };
 
-class FailingSaveTest : public EditorTest,
-                        public ::testing::WithParamInterface<FailingWriterCase> {
+class FailingSaveTest : public EditorTest, public ::testing::WithParamInterface<FailingWriterCase> {
 protected:
     void TearDown() override { ::chmod(program_directory().c_str(), 0755); }
 };

@@ -73,8 +73,7 @@ int wait_for(pid_t pid, std::chrono::seconds limit) {
     return -1;
 }
 
-template <typename Condition>
-bool wait_until(Condition condition, std::chrono::seconds limit) {
+template <typename Condition> bool wait_until(Condition condition, std::chrono::seconds limit) {
     const Clock::time_point end = Clock::now() + limit;
     while (Clock::now() < end) {
         if (condition())
@@ -95,7 +94,8 @@ protected:
             if (fs::exists(lock) || fs::exists(socket))
                 continue;
             display_ = ":" + std::to_string(number);
-            server_ = spawn({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {});
+            server_ =
+                spawn({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {});
             if (!wait_until([&] { return fs::exists(socket); }, std::chrono::seconds(10))) {
                 stop(server_);
                 server_ = -1;
@@ -149,7 +149,8 @@ protected:
         event.xclient.window = window;
         event.xclient.message_type = XInternAtom(connection, "WM_PROTOCOLS", False);
         event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(connection, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[0] =
+            static_cast<long>(XInternAtom(connection, "WM_DELETE_WINDOW", False));
         event.xclient.data.l[1] = CurrentTime;
         XSendEvent(connection, window, False, NoEventMask, &event);
         XFlush(connection);
@@ -172,8 +173,8 @@ TEST_F(XvfbEditorTest, addTypeAndSaveByKeyboard_storesEntry) {
         dictionary, {{"Zoo", gbk_from_utf8("动物园")}, {"Apple", gbk_from_utf8("苹果")}}, &error))
         << error;
 
-    program_ = spawn({(directory_ / "dictedit").string()},
-                     {"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb"});
+    program_ =
+        spawn({(directory_ / "dictedit").string()}, {"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb"});
     ASSERT_GT(program_, 0);
     const std::string found = xdotool("search --sync --onlyvisible --name 'Lexiro'");
     const unsigned long window = std::strtoul(found.c_str(), nullptr, 10);
@@ -191,8 +192,9 @@ TEST_F(XvfbEditorTest, addTypeAndSaveByKeyboard_storesEntry) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     xdotool("key --clearmodifiers alt+s");
 
-    const std::vector<DictionaryEntry> expected = {
-        {"Apple", gbk_from_utf8("苹果")}, {"Banana", gbk_from_utf8("香蕉")}, {"Zoo", gbk_from_utf8("动物园")}};
+    const std::vector<DictionaryEntry> expected = {{"Apple", gbk_from_utf8("苹果")},
+                                                   {"Banana", gbk_from_utf8("香蕉")},
+                                                   {"Zoo", gbk_from_utf8("动物园")}};
     std::vector<DictionaryEntry> stored;
     EXPECT_TRUE(wait_until(
         [&] { return load_dictionary(dictionary, stored) && operator_equal(stored, expected); },

@@ -1,0 +1,3 @@
+# The dictionary editor on a 1,000,000-entry dictionary: open, save, add and save.
+add_executable(dictedit_bench ${CMAKE_CURRENT_LIST_DIR}/dictedit_bench.cpp)
+target_link_libraries(dictedit_bench PRIVATE dictedit_window)
