@@ -36,7 +36,9 @@ std::string stored_text(const std::string& gbk) {
     return is_ascii(gbk) ? gbk : utf8_from_gbk(gbk);
 }
 
-std::string quoted(const char* name) { return std::string("\"") + name + "\""; }
+std::string quoted(const char* name) {
+    return std::string("\"") + name + "\"";
+}
 
 std::string select_fields_sql() {
     return std::string("SELECT rowid, ") + quoted(column_names[0]) + ", " +
@@ -46,14 +48,28 @@ std::string select_fields_sql() {
 std::string failure_reason(const SqliteDatabase& database) {
     std::string reason;
     switch (database.failure()) {
-    case SqliteFailure::cannot_open: reason = "无法打开文件"; break;
-    case SqliteFailure::not_a_database: reason = "不是 SQLite 数据库文件"; break;
-    case SqliteFailure::corrupt: reason = "数据库文件已损坏"; break;
-    case SqliteFailure::busy: reason = "数据库正被其他程序锁定"; break;
-    case SqliteFailure::read_only: reason = "数据库是只读的，不能修改"; break;
-    case SqliteFailure::io_error: reason = "读写文件出错"; break;
+    case SqliteFailure::cannot_open:
+        reason = "无法打开文件";
+        break;
+    case SqliteFailure::not_a_database:
+        reason = "不是 SQLite 数据库文件";
+        break;
+    case SqliteFailure::corrupt:
+        reason = "数据库文件已损坏";
+        break;
+    case SqliteFailure::busy:
+        reason = "数据库正被其他程序锁定";
+        break;
+    case SqliteFailure::read_only:
+        reason = "数据库是只读的，不能修改";
+        break;
+    case SqliteFailure::io_error:
+        reason = "读写文件出错";
+        break;
     case SqliteFailure::none:
-    case SqliteFailure::other: reason = "数据库操作失败"; break;
+    case SqliteFailure::other:
+        reason = "数据库操作失败";
+        break;
     }
     return reason + " (" + database.error_message() + ")";
 }
@@ -64,11 +80,15 @@ std::string error_text(const std::string& path, const std::string& reason) {
 
 const char* type_name(SqliteStatement::Type type) {
     switch (type) {
-    case SqliteStatement::Type::integer: return "整数";
-    case SqliteStatement::Type::real: return "小数";
-    case SqliteStatement::Type::blob: return "二进制数据";
+    case SqliteStatement::Type::integer:
+        return "整数";
+    case SqliteStatement::Type::real:
+        return "小数";
+    case SqliteStatement::Type::blob:
+        return "二进制数据";
     case SqliteStatement::Type::text:
-    case SqliteStatement::Type::null: break;
+    case SqliteStatement::Type::null:
+        break;
     }
     return "文本";
 }
@@ -139,8 +159,8 @@ bool open_dictionary(SqliteDatabase& database, const std::string& path, std::str
 }
 
 // Every record of an open dictionary in table order.
-bool read_records(SqliteDatabase& database, const std::string& path,
-                  const DictionaryVisitor& visit, std::string& error) {
+bool read_records(SqliteDatabase& database, const std::string& path, const DictionaryVisitor& visit,
+                  std::string& error) {
     const auto fail = [&](const std::string& reason) {
         error = error_text(path, reason);
         return false;
@@ -206,7 +226,9 @@ struct DictionaryTable::State {
 
 DictionaryTable::DictionaryTable() : state_(std::make_unique<State>()) {}
 
-DictionaryTable::~DictionaryTable() { table_close(); }
+DictionaryTable::~DictionaryTable() {
+    table_close();
+}
 
 bool DictionaryTable::table_open(const std::string& path) {
     table_close();
@@ -222,9 +244,13 @@ void DictionaryTable::table_close() {
     state_->database.close();
 }
 
-bool DictionaryTable::is_open() const { return state_->database.is_open(); }
+bool DictionaryTable::is_open() const {
+    return state_->database.is_open();
+}
 
-const std::string& DictionaryTable::error() const { return state_->error; }
+const std::string& DictionaryTable::error() const {
+    return state_->error;
+}
 
 long DictionaryTable::record_count() const {
     if (!is_open())
@@ -238,7 +264,9 @@ long DictionaryTable::record_count() const {
     return static_cast<long>(count.column_int64(0));
 }
 
-int DictionaryTable::field_count() const { return is_open() ? field_total : 0; }
+int DictionaryTable::field_count() const {
+    return is_open() ? field_total : 0;
+}
 
 void DictionaryTable::go_first() {
     if (!is_open())
@@ -341,10 +369,9 @@ bool DictionaryTable::ordered_copy(const std::string& new_path, const std::strin
     };
     // std::string compares through char_traits<char>, which orders bytes as
     // unsigned values, as the program's byte order requires.
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const DictionaryEntry& a, const DictionaryEntry& b) {
-                         return key(a) < key(b);
-                     });
+    std::stable_sort(
+        entries.begin(), entries.end(),
+        [&](const DictionaryEntry& a, const DictionaryEntry& b) { return key(a) < key(b); });
 
     // The copy is built beside the target and renamed over it, so a file already
     // at new_path is either kept whole or replaced whole.
@@ -408,10 +435,10 @@ bool write_dictionary_file(const std::string& path, const std::vector<Dictionary
     if (!database.open(path, SqliteDatabase::Mode::create))
         return fail();
     database.set_busy_timeout(busy_timeout_ms);
-    if (!database.execute("BEGIN; PRAGMA application_id = " +
-                          std::to_string(dictionary_application_id) + "; CREATE TABLE " +
-                          dictionary_table_name + " (" + quoted(column_names[0]) + " TEXT, " +
-                          quoted(column_names[1]) + " TEXT)"))
+    if (!database.execute(
+            "BEGIN; PRAGMA application_id = " + std::to_string(dictionary_application_id) +
+            "; CREATE TABLE " + dictionary_table_name + " (" + quoted(column_names[0]) + " TEXT, " +
+            quoted(column_names[1]) + " TEXT)"))
         return fail();
     {
         SqliteStatement insert(database, std::string("INSERT INTO ") + dictionary_table_name +
@@ -435,8 +462,7 @@ bool write_dictionary_file(const std::string& path, const std::vector<Dictionary
 }
 
 void sort_by_english(std::vector<DictionaryEntry>& entries) {
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const DictionaryEntry& a, const DictionaryEntry& b) {
-                         return a.english < b.english;
-                     });
+    std::stable_sort(
+        entries.begin(), entries.end(),
+        [](const DictionaryEntry& a, const DictionaryEntry& b) { return a.english < b.english; });
 }

@@ -8,24 +8,34 @@ SqliteFailure failure_of(int result) {
     switch (result & 0xFF) {
     case SQLITE_OK:
     case SQLITE_ROW:
-    case SQLITE_DONE: return SqliteFailure::none;
+    case SQLITE_DONE:
+        return SqliteFailure::none;
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
-    case SQLITE_AUTH: return SqliteFailure::cannot_open;
-    case SQLITE_NOTADB: return SqliteFailure::not_a_database;
-    case SQLITE_CORRUPT: return SqliteFailure::corrupt;
+    case SQLITE_AUTH:
+        return SqliteFailure::cannot_open;
+    case SQLITE_NOTADB:
+        return SqliteFailure::not_a_database;
+    case SQLITE_CORRUPT:
+        return SqliteFailure::corrupt;
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return SqliteFailure::busy;
-    case SQLITE_READONLY: return SqliteFailure::read_only;
+    case SQLITE_LOCKED:
+        return SqliteFailure::busy;
+    case SQLITE_READONLY:
+        return SqliteFailure::read_only;
     case SQLITE_IOERR:
-    case SQLITE_FULL: return SqliteFailure::io_error;
-    default: return SqliteFailure::other;
+    case SQLITE_FULL:
+        return SqliteFailure::io_error;
+    default:
+        return SqliteFailure::other;
     }
 }
 
 } // namespace
 
-SqliteDatabase::~SqliteDatabase() { close(); }
+SqliteDatabase::~SqliteDatabase() {
+    close();
+}
 
 bool SqliteDatabase::open(const std::string& path, Mode mode) {
     close();
@@ -85,12 +95,14 @@ SqliteStatement::SqliteStatement(SqliteDatabase& database, const std::string& sq
     }
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(statement_);
+}
 
 bool SqliteStatement::bind_text(int index, const std::string& utf8) {
-    return statement_ && sqlite3_bind_text(statement_, index, utf8.data(),
-                                           static_cast<int>(utf8.size()),
-                                           SQLITE_TRANSIENT) == SQLITE_OK;
+    return statement_ &&
+           sqlite3_bind_text(statement_, index, utf8.data(), static_cast<int>(utf8.size()),
+                             SQLITE_TRANSIENT) == SQLITE_OK;
 }
 
 bool SqliteStatement::bind_int64(int index, int64_t value) {
@@ -101,9 +113,12 @@ SqliteStatement::Step SqliteStatement::step() {
     if (!statement_)
         return Step::error;
     switch (sqlite3_step(statement_)) {
-    case SQLITE_ROW: return Step::row;
-    case SQLITE_DONE: return Step::done;
-    default: return Step::error;
+    case SQLITE_ROW:
+        return Step::row;
+    case SQLITE_DONE:
+        return Step::done;
+    default:
+        return Step::error;
     }
 }
 
@@ -120,11 +135,16 @@ SqliteStatement::Type SqliteStatement::column_type(int column) const {
     if (!statement_)
         return Type::null;
     switch (sqlite3_column_type(statement_, column)) {
-    case SQLITE_INTEGER: return Type::integer;
-    case SQLITE_FLOAT: return Type::real;
-    case SQLITE_TEXT: return Type::text;
-    case SQLITE_BLOB: return Type::blob;
-    default: return Type::null;
+    case SQLITE_INTEGER:
+        return Type::integer;
+    case SQLITE_FLOAT:
+        return Type::real;
+    case SQLITE_TEXT:
+        return Type::text;
+    case SQLITE_BLOB:
+        return Type::blob;
+    default:
+        return Type::null;
     }
 }
 

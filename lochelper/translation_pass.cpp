@@ -58,7 +58,7 @@ std::string auto_translate(const std::string& content, const DictionaryIndex& in
                                   PassProgress& line_progress) {
                              const std::string_view line = lines.line(n - 1);
                              const size_t equals = line.find('=');
-                             if (divisible_by_three(n + 1.0) && equals != std::string_view::npos)
+                             if (divisible_by_three(n + 1) && equals != std::string_view::npos)
                                  accumulator += translated_line(line, equals, index);
                              else
                                  accumulator += line;

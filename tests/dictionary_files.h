@@ -12,10 +12,12 @@
 #include <string>
 #include <vector>
 
-inline std::string gbk(const char* utf8) { return gbk_from_utf8(utf8); }
+inline std::string gbk(const char* utf8) {
+    return gbk_from_utf8(utf8);
+}
 
 class TemporaryDirectory : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char name[] = "/tmp/lexiro-dictionary-XXXXXX";
         ASSERT_NE(mkdtemp(name), nullptr);

@@ -19,7 +19,9 @@ struct LookupCase {
     std::string translation;
 };
 
-void PrintTo(const LookupCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const LookupCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class LookupTranslation : public ::testing::TestWithParam<LookupCase> {};
 
@@ -33,17 +35,18 @@ TEST_P(LookupTranslation, yields_the_first_match_or_the_term) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, LookupTranslation,
     ::testing::Values(
-        LookupCase{"title_case_term", {{"open file", gbk("打开文件")}}, "Open File",
-                   gbk("打开文件")},
-        LookupCase{"upper_case_term", {{"open file", gbk("打开文件")}}, "OPEN FILE",
-                   gbk("打开文件")},
-        LookupCase{"lower_case_term", {{"open file", gbk("打开文件")}}, "open file",
-                   gbk("打开文件")},
+        LookupCase{
+            "title_case_term", {{"open file", gbk("打开文件")}}, "Open File", gbk("打开文件")},
+        LookupCase{
+            "upper_case_term", {{"open file", gbk("打开文件")}}, "OPEN FILE", gbk("打开文件")},
+        LookupCase{
+            "lower_case_term", {{"open file", gbk("打开文件")}}, "open file", gbk("打开文件")},
         LookupCase{"stored_key_is_not_folded", {{"Open", gbk("打开")}}, "Open", "Open"},
         LookupCase{"trailing_space_matters", {{"open", gbk("打开")}}, "Open ", "Open "},
-        LookupCase{"first_match_empty_wins", {{"save", ""}, {"save", gbk("保存")}}, "Save",
-                   "Save"},
-        LookupCase{"first_match_wins", {{"save", gbk("保存")}, {"save", gbk("存储")}}, "Save",
+        LookupCase{"first_match_empty_wins", {{"save", ""}, {"save", gbk("保存")}}, "Save", "Save"},
+        LookupCase{"first_match_wins",
+                   {{"save", gbk("保存")}, {"save", gbk("存储")}},
+                   "Save",
                    gbk("保存")},
         LookupCase{"empty_table", {}, "Save", "Save"},
         LookupCase{"no_match_keeps_case", {{"open", gbk("打开")}}, "SaVe", "SaVe"},
@@ -54,6 +57,22 @@ INSTANTIATE_TEST_SUITE_P(
                    "\xEA\x50",
                    gbk("小")}),
     [](const ::testing::TestParamInfo<LookupCase>& info) { return info.param.name; });
+
+TEST(DictionaryIndex, keeps_the_first_record_of_each_term_as_it_grows) {
+    DictionaryIndex index;
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < 5000; ++i)
+            index.add("term " + std::to_string(i), std::to_string(round) + ":" + std::to_string(i));
+    EXPECT_EQ(index.size(), 5000u);
+    for (int i = 0; i < 5000; ++i) {
+        const std::string* chinese = index.find("term " + std::to_string(i));
+        ASSERT_NE(chinese, nullptr) << i;
+        EXPECT_EQ(*chinese, "0:" + std::to_string(i));
+    }
+    EXPECT_EQ(index.find("term 5000"), nullptr);
+    EXPECT_EQ(index.find(""), nullptr);
+    EXPECT_EQ(DictionaryIndex().find("term 1"), nullptr);
+}
 
 // The lookup exactly as the table would give it: scan from the first record on
 // every call, first match decides.
@@ -86,8 +105,8 @@ TEST_F(DictionaryIndexFile, loaded_index_agrees_with_a_scan_of_the_table) {
     ASSERT_EQ(load_dictionary_index(file, index, error), DictionaryLoad::loaded) << error;
     DictionaryTable table;
     ASSERT_TRUE(table.table_open(file));
-    for (const char* term : {"Open", "OPEN ", "open", "Save", "", "Exit", "SAVE AS", "Print",
-                             "absent", "Save As"})
+    for (const char* term :
+         {"Open", "OPEN ", "open", "Save", "", "Exit", "SAVE AS", "Print", "absent", "Save As"})
         EXPECT_EQ(lookup_translation(term, index), scanned_translation(table, term)) << term;
 }
 

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string english_at(DictionaryTable& table) { return table.read_field(english_field).value(); }
+std::string english_at(DictionaryTable& table) {
+    return table.read_field(english_field).value();
+}
 
 // Every record, walked with the record operations.
 std::vector<DictionaryEntry> walk(DictionaryTable& table) {
@@ -46,11 +48,13 @@ struct UnusableFile {
     const char* reason;
 };
 
-void PrintTo(const UnusableFile& file, std::ostream* out) { *out << file.name; }
+void PrintTo(const UnusableFile& file, std::ostream* out) {
+    *out << file.name;
+}
 
 class UnusableDictionary : public TemporaryDirectory,
                            public ::testing::WithParamInterface<UnusableFile> {
-protected:
+  protected:
     std::string make() {
         const UnusableFile& file = GetParam();
         if (file.sql)
@@ -192,7 +196,9 @@ struct StoredValue {
     const char* reason; // empty when the value reads
 };
 
-void PrintTo(const StoredValue& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const StoredValue& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class StoredValues : public TemporaryDirectory,
                      public ::testing::WithParamInterface<StoredValue> {};
@@ -223,11 +229,11 @@ TEST_P(StoredValues, only_text_and_null_read) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, StoredValues,
-    ::testing::Values(StoredValue{"text", "'a'", "'b'", ""},
-                      StoredValue{"null", "NULL", "NULL", ""},
-                      StoredValue{"integer", "42", "'b'", "第 2 条记录的“英文”字段不是文本，而是整数"},
-                      StoredValue{"real", "'a'", "2.5", "第 2 条记录的“中文”字段不是文本，而是小数"},
-                      StoredValue{"blob", "x'00ff'", "'b'", "不是文本，而是二进制数据"}),
+    ::testing::Values(
+        StoredValue{"text", "'a'", "'b'", ""}, StoredValue{"null", "NULL", "NULL", ""},
+        StoredValue{"integer", "42", "'b'", "第 2 条记录的“英文”字段不是文本，而是整数"},
+        StoredValue{"real", "'a'", "2.5", "第 2 条记录的“中文”字段不是文本，而是小数"},
+        StoredValue{"blob", "x'00ff'", "'b'", "不是文本，而是二进制数据"}),
     [](const ::testing::TestParamInfo<StoredValue>& info) { return info.param.name; });
 
 TEST_F(DictionaryTableFile, null_reads_as_the_empty_text) {
@@ -316,21 +322,17 @@ TEST_P(RoundTrip, appended_text_reads_back_byte_for_byte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, RoundTrip,
-                         ::testing::Values(std::string(), std::string("open file"),
-                                           gbk("打开文件"), std::string("\x81"),
-                                           std::string("a\xFF\x80z"), std::string("\xB4\xF2\x30"),
+                         ::testing::Values(std::string(), std::string("open file"), gbk("打开文件"),
+                                           std::string("\x81"), std::string("a\xFF\x80z"),
+                                           std::string("\xB4\xF2\x30"),
                                            std::string("tab\tand\r\nline")));
 
 // ---- Ordered copy ----
 
 TEST_F(DictionaryTableFile, ordered_copy_sorts_bytes_unsigned_and_keeps_ties_in_table_order) {
-    const std::string file = dictionary_file("default.edb", {{"b", "1"},
-                                                             {gbk("啊"), "2"},
-                                                             {"a", "3"},
-                                                             {"b", "4"},
-                                                             {"B", "5"},
-                                                             {"", "6"},
-                                                             {"b", "7"}});
+    const std::string file = dictionary_file(
+        "default.edb",
+        {{"b", "1"}, {gbk("啊"), "2"}, {"a", "3"}, {"b", "4"}, {"B", "5"}, {"", "6"}, {"b", "7"}});
     const std::string copy = path(gbk("临时.edb"));
     ASSERT_TRUE(write_file(copy, "an older file that must go"));
     DictionaryTable table;

@@ -7,7 +7,7 @@
 namespace {
 
 class MakeDictionary : public TemporaryDirectory {
-protected:
+  protected:
     int run(const std::string& source, const std::string& target) {
         const std::string command = std::string("'") + MAKE_DICTIONARY + "' '" + source + "' '" +
                                     target + "' >/dev/null 2>&1";
@@ -40,7 +40,9 @@ struct BadSource {
     const char* text;
 };
 
-void PrintTo(const BadSource& source, std::ostream* out) { *out << source.name; }
+void PrintTo(const BadSource& source, std::ostream* out) {
+    *out << source.name;
+}
 
 class MakeDictionaryRefuses : public MakeDictionary,
                               public ::testing::WithParamInterface<BadSource> {};
@@ -53,11 +55,12 @@ TEST_P(MakeDictionaryRefuses, fails_and_writes_nothing) {
     EXPECT_FALSE(file_exists(path("default.edb.partial")));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sources, MakeDictionaryRefuses,
-    ::testing::Values(BadSource{"capital_letter", "open\t打开\nSave\t保存\n"},
-                      BadSource{"duplicate", "open\t打开\nopen\t开启\n"},
-                      BadSource{"no_tab", "open 打开\n"},
-                      BadSource{"two_tabs", "open\t打开\t开\n"},
-                      BadSource{"empty_translation", "open\t\n"}),
-    [](const ::testing::TestParamInfo<BadSource>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Sources, MakeDictionaryRefuses,
+                         ::testing::Values(BadSource{"capital_letter", "open\t打开\nSave\t保存\n"},
+                                           BadSource{"duplicate", "open\t打开\nopen\t开启\n"},
+                                           BadSource{"no_tab", "open 打开\n"},
+                                           BadSource{"two_tabs", "open\t打开\t开\n"},
+                                           BadSource{"empty_translation", "open\t\n"}),
+                         [](const ::testing::TestParamInfo<BadSource>& info) {
+                             return info.param.name;
+                         });

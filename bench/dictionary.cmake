@@ -1,0 +1,3 @@
+add_executable(dictionary_bench ${CMAKE_CURRENT_SOURCE_DIR}/dictionary_bench.cpp)
+target_link_libraries(dictionary_bench PRIVATE lexiro_passes)
+set_target_properties(dictionary_bench PROPERTIES EXCLUDE_FROM_ALL ON)
