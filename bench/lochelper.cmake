@@ -2,3 +2,7 @@ add_executable(window_bench ${CMAKE_CURRENT_SOURCE_DIR}/window_bench.cpp)
 target_include_directories(window_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(window_bench PRIVATE lochelper_window)
 set_target_properties(window_bench PROPERTIES EXCLUDE_FROM_ALL ON)
+
+add_executable(make_language_file ${CMAKE_CURRENT_SOURCE_DIR}/make_language_file.cpp)
+target_include_directories(make_language_file PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+set_target_properties(make_language_file PROPERTIES EXCLUDE_FROM_ALL ON)

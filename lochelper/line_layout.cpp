@@ -16,7 +16,7 @@ std::string three_line_pass(const std::string& content, PassProgress& progress) 
 std::string single_line_pass(const std::string& content, PassProgress& progress) {
     return run_line_pass(content, progress,
                          [](long n, const LineSource& lines, std::string& out, PassProgress& p) {
-                             if (!divisible_by_three(n + 2.0))
+                             if (!divisible_by_three(n + 2))
                                  return;
                              // Line number n + 1 has index n: the translation line.
                              out.append(lines.line(n));

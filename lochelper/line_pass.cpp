@@ -1,17 +1,25 @@
 #include "line_pass.h"
 
-#include <cmath>
+#include <cstring>
 
 LineSource::LineSource(const std::string& content) {
-    std::string_view rest(content);
+    lines_.reserve(content.size() / 32 + 1);
+    const char* const end = content.data() + content.size();
+    const char* start = content.data();
+    const char* scan = start;
     for (;;) {
-        const size_t at = rest.find("\r\n");
-        if (at == std::string_view::npos) {
-            lines_.push_back(rest);
+        const char* cr = static_cast<const char*>(std::memchr(scan, '\r', static_cast<size_t>(end - scan)));
+        if (!cr) {
+            lines_.emplace_back(start, static_cast<size_t>(end - start));
             break;
         }
-        lines_.push_back(rest.substr(0, at));
-        rest.remove_prefix(at + 2);
+        if (cr + 1 < end && cr[1] == '\n') {
+            lines_.emplace_back(start, static_cast<size_t>(cr - start));
+            start = cr + 2;
+            scan = start;
+        } else {
+            scan = cr + 1; // a lone CR is an ordinary byte of the line
+        }
     }
 }
 
@@ -36,5 +44,3 @@ std::string run_line_pass(const std::string& content, PassProgress& progress, co
     progress.set_position(0);
     return accumulator;
 }
-
-bool divisible_by_three(double value) { return std::fabs(std::fmod(value, 3.0)) <= 1e-7; }

@@ -49,5 +49,7 @@ using LineStep = std::function<void(long n, const LineSource& lines, std::string
 std::string run_line_pass(const std::string& content, PassProgress& progress, const LineStep& step,
                           double output_per_input = 1.1);
 
-// Whether the remainder of value / 3.0 is zero, treating |remainder| <= 1e-7 as zero.
-bool divisible_by_three(double value);
+// Whether a line-number expression leaves no remainder on division by 3. Line
+// numbers are whole, so the remainder in double precision (with |r| <= 1e-7 taken
+// as zero) is exactly the integer remainder, which costs a fraction of fmod.
+inline bool divisible_by_three(long value) { return value % 3 == 0; }
