@@ -8,6 +8,7 @@ gtest_discover_tests(pass_tests DISCOVERY_TIMEOUT 60)
 add_executable(main_window_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/gui_test_main.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/main_window_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/widget_prompts_test.cpp
 )
 target_link_libraries(main_window_tests PRIVATE lochelper_window Qt6::Test GTest::gtest)
 gtest_discover_tests(main_window_tests DISCOVERY_TIMEOUT 60
