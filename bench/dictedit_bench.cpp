@@ -4,7 +4,7 @@
 // steps through /proc/self/clear_refs).
 #include "dictionary_table.h"
 #include "editor_window.h"
-#include "prompts.h"
+#include "console_prompts.h"
 #include "record_grid.h"
 
 #include <QApplication>
@@ -21,15 +21,6 @@
 namespace {
 
 constexpr int entry_count = 1000000;
-
-class SilentPrompts : public Prompts {
-public:
-    bool ask_ok_cancel(QWidget*, const QString&) override { return false; }
-    void inform(QWidget*, const QString&) override {}
-    void warn(QWidget*, const QString& text) override {
-        std::fprintf(stderr, "warning: %s\n", text.toStdString().c_str());
-    }
-};
 
 long peak_rss_kb() {
     std::ifstream status("/proc/self/status");
@@ -85,7 +76,7 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("dictedit, %d entries\n", entry_count);
-    SilentPrompts prompts;
+    ConsolePrompts prompts;
     std::unique_ptr<EditorWindow> window;
     measure("open window, grid loaded", [&] {
         window = std::make_unique<EditorWindow>(prompts, program_directory);

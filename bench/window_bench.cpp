@@ -1,6 +1,7 @@
 // Prints how long the helper window takes to open, save and run each pass on a
 // generated 1,000,000-line language file, and the peak memory.
 
+#include "console_prompts.h"
 #include "editor_text.h"
 #include "file_operations.h"
 #include "language_file.h"
@@ -15,20 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-class AnsweringPrompts : public Prompts {
-public:
-    QString next_file;
-    bool choose_file(QWidget*, FileDialogSettings& settings) override {
-        settings.file_name = next_file;
-        return true;
-    }
-    bool ask_ok_cancel(QWidget*, const QString&, QMessageBox::Icon, bool) override { return true; }
-    void inform(QWidget*, const QString&) override {}
-    void warn(QWidget*, const QString& text) override {
-        std::fprintf(stderr, "warning: %s\n", text.toUtf8().constData());
-    }
-};
 
 double seconds(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
@@ -55,7 +42,7 @@ int main(int argc, char** argv) {
     write_file(input, bytes);
     std::printf("language file: %ld lines, %.1f MB\n", lines, bytes.size() / 1e6);
 
-    AnsweringPrompts prompts;
+    ConsolePrompts prompts;
     MainWindow window(prompts, dir);
     window.show();
 

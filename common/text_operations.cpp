@@ -82,9 +82,13 @@ std::string replace_text(const std::string& text, const std::string& sought,
 }
 
 std::string to_text(double number) {
-    // to_chars is locale-free: a GUI process runs under the user's locale.
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
+    // to_chars is locale-free: a GUI process runs under the user's locale. Whole
+    // values are written out in full, never as "1e+05".
+    char buffer[400];
+    const bool whole = std::isfinite(number) && number == std::floor(number);
+    const auto result = whole ? std::to_chars(buffer, buffer + sizeof buffer, number,
+                                              std::chars_format::fixed)
+                              : std::to_chars(buffer, buffer + sizeof buffer, number);
     return std::string(buffer, result.ptr);
 }
 

@@ -6,7 +6,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    MessageBoxPrompts prompts;
+    WidgetPrompts prompts;
     EditorWindow window(prompts, program_directory());
     window.show();
     application.exec();

@@ -24,11 +24,11 @@ gtest_discover_tests(dictedit_crash_tests DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 600)
 
 # The real program on a virtual X server, driven by xdotool.
-find_package(X11)
-if(X11_FOUND)
-  add_executable(dictedit_xvfb_tests ${CMAKE_CURRENT_LIST_DIR}/dictedit_xvfb_test.cpp)
-  target_compile_definitions(dictedit_xvfb_tests PRIVATE DICTEDIT_PROGRAM="$<TARGET_FILE:dictedit>")
-  target_link_libraries(dictedit_xvfb_tests PRIVATE lexiro_common GTest::gtest_main X11::X11)
-  add_dependencies(dictedit_xvfb_tests dictedit)
-  gtest_discover_tests(dictedit_xvfb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
-endif()
+add_executable(dictedit_xvfb_tests
+  ${CMAKE_CURRENT_LIST_DIR}/dictedit_xvfb_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/xvfb_session.cpp
+)
+target_compile_definitions(dictedit_xvfb_tests PRIVATE DICTEDIT_PROGRAM="$<TARGET_FILE:dictedit>")
+target_link_libraries(dictedit_xvfb_tests PRIVATE lexiro_common GTest::gtest_main X11::X11)
+add_dependencies(dictedit_xvfb_tests dictedit)
+gtest_discover_tests(dictedit_xvfb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)

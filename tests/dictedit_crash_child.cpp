@@ -3,7 +3,7 @@
 // while the save runs. The grid holds `count` records named "new<number>", typed
 // in reverse order so the save has to sort them.
 #include "editor_window.h"
-#include "prompts.h"
+#include "console_prompts.h"
 #include "record_grid.h"
 
 #include <QApplication>
@@ -13,15 +13,6 @@
 
 namespace {
 
-class SilentPrompts : public Prompts {
-public:
-    bool ask_ok_cancel(QWidget*, const QString&) override { return false; }
-    void inform(QWidget*, const QString&) override {}
-    void warn(QWidget*, const QString& text) override {
-        std::fprintf(stderr, "%s\n", text.toStdString().c_str());
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -29,7 +20,7 @@ int main(int argc, char** argv) {
         return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    SilentPrompts prompts;
+    ConsolePrompts prompts;
     EditorWindow window(prompts, argv[1]);
     RecordGrid& grid = window.grid();
     const int count = std::stoi(argv[2]);

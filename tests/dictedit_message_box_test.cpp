@@ -40,7 +40,7 @@ protected:
         while (QWidget* leftover = QApplication::activeModalWidget())
             leftover->close();
     }
-    MessageBoxPrompts real;
+    WidgetPrompts real;
 };
 
 } // namespace

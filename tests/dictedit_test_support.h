@@ -6,7 +6,7 @@
 #include "editor_window.h"
 #include "file_operations.h"
 #include "gbk_codec.h"
-#include "prompts.h"
+#include "scripted_prompts.h"
 #include "record_grid.h"
 
 #include <QString>
@@ -17,29 +17,6 @@
 #include <deque>
 #include <string>
 #include <vector>
-
-// Answers questions from a queue and records every text shown. A question nobody
-// expected fails the test and counts as Cancel.
-class ScriptedPrompts : public Prompts {
-public:
-    std::deque<bool> answers;
-    std::vector<QString> questions;
-    std::vector<QString> informations;
-    std::vector<QString> warnings;
-
-    bool ask_ok_cancel(QWidget*, const QString& text) override {
-        questions.push_back(text);
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return false;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void inform(QWidget*, const QString& text) override { informations.push_back(text); }
-    void warn(QWidget*, const QString& text) override { warnings.push_back(text); }
-};
 
 inline bool operator==(const DictionaryEntry& a, const DictionaryEntry& b) {
     return a.english == b.english && a.chinese == b.chinese;

@@ -108,7 +108,7 @@ TEST_F(GridLoadingTest, emptyTable_showsHeaderRowAlone) {
     write_dictionary(dictionary_path(), {});
     EditorWindow window(prompts, program_directory());
     EXPECT_EQ(grid_cells(window.grid()), (Rows{{gbk("序号"), gbk("英文"), gbk("中文")}}));
-    EXPECT_TRUE(prompts.warnings.empty());
+    EXPECT_TRUE(prompts.warnings().empty());
 }
 
 TEST_F(GridLoadingTest, threeRecords_areNumberedInTableOrder) {
@@ -143,7 +143,7 @@ TEST_F(GridLoadingTest, reload_replacesTypedRowsAndResetsWidths) {
 TEST_F(GridLoadingTest, missingFile_showsHeaderRowWithoutMessage) {
     EditorWindow window(prompts, program_directory());
     EXPECT_EQ(window.grid().row_count(), 1);
-    EXPECT_TRUE(prompts.warnings.empty());
+    EXPECT_TRUE(prompts.warnings().empty());
     EXPECT_FALSE(file_exists(dictionary_path()));
 }
 
@@ -182,9 +182,9 @@ INSTANTIATE_TEST_SUITE_P(Files, UnreadableDictionaryTest, ::testing::ValuesIn(un
 TEST_P(UnreadableDictionaryTest, startUp_saysWhyAndShowsHeaderRowAlone) {
     EditorWindow window(prompts, program_directory());
     EXPECT_EQ(window.grid().row_count(), 1);
-    ASSERT_EQ(prompts.warnings.size(), 1u);
-    EXPECT_TRUE(prompts.warnings[0].contains(QString::fromStdString(dictionary_path())))
-        << prompts.warnings[0].toStdString();
+    ASSERT_EQ(prompts.warnings().size(), 1u);
+    EXPECT_TRUE(prompts.warnings()[0].contains(QString::fromStdString(dictionary_path())))
+        << prompts.warnings()[0].toStdString();
     EXPECT_EQ(file_bytes(dictionary_path()), original);
 }
 
@@ -193,8 +193,8 @@ TEST_P(UnreadableDictionaryTest, saveAnsweredCancel_leavesFileAndRows) {
     type_records(window, {{"new", "n"}});
     prompts.answers = {false};
     button(window, "保存")->click();
-    ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_TRUE(prompts.questions[0].contains(QString::fromStdString(dictionary_path())));
+    ASSERT_EQ(prompts.questions().size(), 1u);
+    EXPECT_TRUE(prompts.questions()[0].contains(QString::fromStdString(dictionary_path())));
     EXPECT_EQ(file_bytes(dictionary_path()), original);
     EXPECT_EQ(window.grid().cell(1, 1), "new");
 }
@@ -206,14 +206,14 @@ TEST_P(UnreadableDictionaryTest, saveAnsweredOk_replacesFileWithRows) {
     button(window, "保存")->click();
     EXPECT_EQ(read_dictionary_back(dictionary_path()), (Entries{{"new", "n"}}));
     EXPECT_EQ(window.grid().cell(1, 1), "new");
-    EXPECT_EQ(prompts.warnings.size(), 1u); // the start-up one only
+    EXPECT_EQ(prompts.warnings().size(), 1u); // the start-up one only
 }
 
 TEST_P(UnreadableDictionaryTest, clearAllAnsweredCancelToReplace_leavesFile) {
     EditorWindow window(prompts, program_directory());
     prompts.answers = {true, false};
     button(window, "清空数据")->click();
-    EXPECT_EQ(prompts.questions.size(), 2u);
+    EXPECT_EQ(prompts.questions().size(), 2u);
     EXPECT_EQ(file_bytes(dictionary_path()), original);
 }
 
@@ -302,8 +302,8 @@ TEST_F(ClearAllTest, answeredOk_emptiesTableAtOnce) {
     button(window, "添加记录")->click();
     prompts.answers = {true};
     button(window, "清空数据")->click();
-    ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0], QString::fromUtf8(clear_question));
+    ASSERT_EQ(prompts.questions().size(), 1u);
+    EXPECT_EQ(prompts.questions()[0], QString::fromUtf8(clear_question));
     EXPECT_EQ(read_dictionary_back(dictionary_path()), Entries{});
     EXPECT_EQ(grid_cells(window.grid()), (Rows{{gbk("序号"), gbk("英文"), gbk("中文")}}));
     EXPECT_EQ(column_widths(window), (std::vector<int>{30, 200, 200}));
@@ -328,7 +328,7 @@ TEST_F(ClearAllTest, thenSave_writesEmptyTable) {
     button(window, "清空数据")->click();
     button(window, "保存")->click();
     EXPECT_EQ(read_dictionary_back(dictionary_path()), Entries{});
-    EXPECT_TRUE(prompts.warnings.empty());
+    EXPECT_TRUE(prompts.warnings().empty());
 }
 
 // ---- Saving ----
@@ -358,7 +358,7 @@ TEST_F(SaveTest, rows_storedOrderedByEnglishWithTiesInGridOrder) {
     EXPECT_EQ(grid_cells(window.grid()), shown);
     EXPECT_EQ(progress(window)->maximum(), 7);
     EXPECT_EQ(progress(window)->value(), 0);
-    EXPECT_TRUE(prompts.warnings.empty());
+    EXPECT_TRUE(prompts.warnings().empty());
     EXPECT_FALSE(file_exists(window.temporary_path()));
 }
 
@@ -367,7 +367,7 @@ TEST_F(SaveTest, missingDictionary_isCreated) {
     type_records(window, {{"first", "1"}});
     button(window, "保存")->click();
     EXPECT_EQ(read_dictionary_back(dictionary_path()), (Entries{{"first", "1"}}));
-    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_TRUE(prompts.questions().empty());
 }
 
 TEST_F(SaveTest, headerRowAlone_leavesEmptyTable) {
@@ -434,9 +434,9 @@ TEST_P(FailingSaveTest, save_reportsPathAndKeepsFileAndRows) {
     if (!GetParam().prepare(program_directory()))
         GTEST_SKIP() << "this environment cannot make that failure";
     button(window, "保存")->click();
-    ASSERT_EQ(prompts.warnings.size(), 1u);
-    EXPECT_TRUE(prompts.warnings[0].contains(QString::fromStdString(program_directory())))
-        << prompts.warnings[0].toStdString();
+    ASSERT_EQ(prompts.warnings().size(), 1u);
+    EXPECT_TRUE(prompts.warnings()[0].contains(QString::fromStdString(program_directory())))
+        << prompts.warnings()[0].toStdString();
     EXPECT_EQ(grid_cells(window.grid()), typed);
     EXPECT_EQ(file_bytes(dictionary_path()), before);
     EXPECT_EQ(progress(window)->value(), 0);
@@ -450,9 +450,9 @@ TEST_F(SaveTest, renameRefused_reportsPathAndKeepsRows) {
     type_records(window, {{"new", "n"}});
     const Rows typed = grid_cells(window.grid());
     button(window, "保存")->click();
-    ASSERT_EQ(prompts.warnings.size(), 1u);
-    EXPECT_TRUE(prompts.warnings[0].contains(QString::fromStdString(dictionary_path())))
-        << prompts.warnings[0].toStdString();
+    ASSERT_EQ(prompts.warnings().size(), 1u);
+    EXPECT_TRUE(prompts.warnings()[0].contains(QString::fromStdString(dictionary_path())))
+        << prompts.warnings()[0].toStdString();
     EXPECT_EQ(grid_cells(window.grid()), typed);
     EXPECT_TRUE(QDir(QString::fromStdString(dictionary_path() + "/inside")).exists());
     // The ordered copy stays beside it, so the rows are not lost either way.

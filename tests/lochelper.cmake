@@ -23,4 +23,4 @@ add_executable(lochelper_xvfb_tests
 target_compile_definitions(lochelper_xvfb_tests PRIVATE LOCHELPER_PROGRAM="$<TARGET_FILE:lochelper>")
 target_link_libraries(lochelper_xvfb_tests PRIVATE GTest::gtest_main X11::X11)
 add_dependencies(lochelper_xvfb_tests lochelper)
-gtest_discover_tests(lochelper_xvfb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+gtest_discover_tests(lochelper_xvfb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)

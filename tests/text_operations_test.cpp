@@ -63,6 +63,8 @@ TEST(TextOperations, numbers_round_trip_through_text) {
     EXPECT_EQ(to_text(0), "0");
     EXPECT_EQ(to_text(-3), "-3");
     EXPECT_EQ(to_text(2.5), "2.5");
+    EXPECT_EQ(to_text(100000), "100000");
+    EXPECT_EQ(to_text(1000000), "1000000");
     EXPECT_EQ(to_number("7"), 7);
     EXPECT_EQ(to_number(" 8 "), 8);
     EXPECT_EQ(to_number("2.5"), 2.5);

@@ -3,7 +3,6 @@
 #include <X11/Xlib.h>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -14,21 +13,10 @@ extern char** environ;
 
 namespace {
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 bool on_path(const char* program) {
     return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-template <typename Condition> bool wait_until(Condition condition, std::chrono::seconds limit) {
-    const Clock::time_point end = Clock::now() + limit;
-    while (Clock::now() < end) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return condition();
 }
 
 } // namespace
@@ -41,19 +29,28 @@ XvfbSession::~XvfbSession() {
 bool XvfbSession::available() { return on_path("Xvfb") && on_path("xdotool"); }
 
 bool XvfbSession::start() {
-    for (int number = 87; number < 300 && server_ < 0; ++number) {
-        const std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-        if (fs::exists(lock) || fs::exists(socket))
-            continue;
-        display_ = ":" + std::to_string(number);
-        server_ = spawn({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {});
-        if (server_ > 0 && !wait_until([&] { return fs::exists(socket); }, std::chrono::seconds(10))) {
+    // Xvfb picks a free display itself and tells its number through -displayfd, so
+    // tests running side by side never race for the same one.
+    int pipe_ends[2];
+    if (::pipe(pipe_ends) != 0)
+        return false;
+    server_ = spawn({"Xvfb", "-displayfd", std::to_string(pipe_ends[1]), "-screen", "0",
+                     "1024x768x24", "-nolisten", "tcp"},
+                    {});
+    ::close(pipe_ends[1]);
+    std::string number;
+    char c = 0;
+    while (::read(pipe_ends[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    ::close(pipe_ends[0]);
+    if (server_ <= 0 || number.empty()) {
+        if (server_ > 0)
             stop(server_);
-            server_ = -1;
-        }
+        server_ = -1;
+        return false;
     }
-    return server_ > 0;
+    display_ = ":" + number;
+    return true;
 }
 
 pid_t XvfbSession::spawn(const std::vector<std::string>& arguments,
