@@ -1,9 +1,11 @@
 #include "editor_window.h"
 
+#include "busy_cursor.h"
 #include "file_operations.h"
 #include "prompts.h"
 #include "record_grid.h"
 #include "text_operations.h"
+#include "window_frame.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -17,23 +19,6 @@
 namespace {
 
 const QSize window_size(557, 350);
-
-// Shows the busy cursor for the whole program until destroyed or restored.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { restore(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-    void restore() {
-        if (active_)
-            QApplication::restoreOverrideCursor();
-        active_ = false;
-    }
-
-private:
-    bool active_ = true;
-};
 
 QString from_utf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -243,10 +228,4 @@ void EditorWindow::moveEvent(QMoveEvent* event) {
     fit_frame();
 }
 
-void EditorWindow::fit_frame() {
-    // The rectangle includes the frame, which is known only once the window is shown.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize client = window_size - frame;
-    if (size() != client)
-        setFixedSize(client);
-}
+void EditorWindow::fit_frame() { fit_to_frame(*this, window_size); }

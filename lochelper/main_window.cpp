@@ -6,6 +6,7 @@
 #include "file_operations.h"
 #include "line_layout.h"
 #include "translation_pass.h"
+#include "window_frame.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,10 +22,7 @@ const QString open_filter = QStringLiteral(
     "语言包文件(*.lng)|*.lng|文本文件（*.txt）|*.txt|所有文件（*.*）|*.*");
 const QString save_filter = QStringLiteral("文本文件（*.txt）|*.txt");
 
-// The window is 619 x 484 with its frame; the client area is what is left inside a
-// usual frame of 4 pixels and a caption of 30.
-constexpr int client_width = 611;
-constexpr int client_height = 450;
+const QSize window_size(619, 484);
 
 // Moving a progress bar costs about a microsecond, as much as a whole line of a
 // pass, so the bar moves in steps of a thousandth; a bar at most a few hundred
@@ -58,7 +56,7 @@ MainWindow::MainWindow(Prompts& prompts, std::string program_directory, QWidget*
     : QWidget(parent), prompts_(prompts), program_directory_(std::move(program_directory)) {
     setWindowTitle(QStringLiteral("Lexiro1.1"));
     move(50, 50);
-    setFixedSize(client_width, client_height);
+    setFixedSize(window_size);
 
     editor_ = new QPlainTextEdit(this);
     editor_->setObjectName(QStringLiteral("editor_pane"));
@@ -93,6 +91,16 @@ QPushButton* MainWindow::add_button(const QString& name, int top, void (MainWind
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, command);
     return button;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fit_to_frame(*this, window_size);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    fit_to_frame(*this, window_size);
 }
 
 void MainWindow::set_help_view(bool on) {

@@ -36,6 +36,10 @@ public:
     void convert_to_single_lines();
     void translate_from_dictionary();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
 private:
     using Pass = std::function<std::string(const std::string&, PassProgress&)>;
     void run_pass(const Pass& pass);
