@@ -2,9 +2,9 @@
 // opening the window with it loaded, saving it, and adding one row then saving.
 // Peak memory is the resident high-water mark of each step alone (reset between
 // steps through /proc/self/clear_refs).
+#include "console_prompts.h"
 #include "dictionary_table.h"
 #include "editor_window.h"
-#include "console_prompts.h"
 #include "record_grid.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 
 inline std::string generate_language_file(long lines) {
     static const char* const values[] = {
-        "&Open File...", "Save &As...", "E&xit", "\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE(&O)",
-        "Zoom &100%", "Print Pre&view", "&Help Topics", "Select &All\tCtrl+A"};
+        "&Open File...", "Save &As...",    "E&xit",        "\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE(&O)",
+        "Zoom &100%",    "Print Pre&view", "&Help Topics", "Select &All\tCtrl+A"};
     std::string out;
     out.reserve(static_cast<size_t>(lines) * 42);
     for (long i = 0; i < lines; ++i) {

@@ -47,9 +47,11 @@ int main(int argc, char** argv) {
     window.show();
 
     prompts.next_file = QString::fromStdString(input);
-    std::printf("open (read + put into editor):      %6.2f s\n", seconds([&] { window.open_file(); }));
+    std::printf("open (read + put into editor):      %6.2f s\n",
+                seconds([&] { window.open_file(); }));
     prompts.next_file = QString::fromStdString(dir + "/saved");
-    std::printf("save (take from editor + write):    %6.2f s\n", seconds([&] { window.save_file(); }));
+    std::printf("save (take from editor + write):    %6.2f s\n",
+                seconds([&] { window.save_file(); }));
     std::printf("saved file identical:               %s\n",
                 read_text_file(dir + "/saved.txt") == bytes ? "yes" : "NO");
     std::printf("pass accelerator (window):          %6.2f s\n",

@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
     // The dictionary is read first, so a missing one stops the run before any output.
     DictionaryIndex dictionary;
     if (wants_dictionary(command_line)) {
-        const std::string path = command_line.dictionary.value_or(default_dictionary_path(program_directory()));
+        const std::string path =
+            command_line.dictionary.value_or(default_dictionary_path(program_directory()));
         switch (load_dictionary_index(path, dictionary, error)) {
         case DictionaryLoad::loaded:
             break;

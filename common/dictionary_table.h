@@ -30,7 +30,7 @@ struct DictionaryEntry {
 // editor use it. When table_open fails, every other operation does nothing:
 // record_count and field_count give 0, reads give nothing, ordered_copy fails.
 class DictionaryTable {
-  public:
+public:
     DictionaryTable();
     ~DictionaryTable();
     DictionaryTable(const DictionaryTable&) = delete;
@@ -62,7 +62,7 @@ class DictionaryTable {
     // new_path. A file already there is replaced whole, atomically.
     bool ordered_copy(const std::string& new_path, const std::string& field_name);
 
-  private:
+private:
     struct State;
     std::unique_ptr<State> state_;
 };

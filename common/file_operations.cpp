@@ -47,20 +47,32 @@ bool write_all(int fd, const std::string& bytes) {
 
 static const char* chinese_reason(int error_number) {
     switch (error_number) {
-    case ENOENT: return "文件或目录不存在";
+    case ENOENT:
+        return "文件或目录不存在";
     case EACCES:
-    case EPERM: return "没有访问权限";
-    case EISDIR: return "这是一个目录，不是文件";
-    case ENOTDIR: return "路径中有一部分不是目录";
-    case ENOSPC: return "磁盘空间不足";
-    case EDQUOT: return "超出磁盘配额";
-    case EROFS: return "文件系统是只读的";
-    case EIO: return "读写出错";
-    case ENAMETOOLONG: return "路径太长";
-    case EBUSY: return "文件正被占用";
+    case EPERM:
+        return "没有访问权限";
+    case EISDIR:
+        return "这是一个目录，不是文件";
+    case ENOTDIR:
+        return "路径中有一部分不是目录";
+    case ENOSPC:
+        return "磁盘空间不足";
+    case EDQUOT:
+        return "超出磁盘配额";
+    case EROFS:
+        return "文件系统是只读的";
+    case EIO:
+        return "读写出错";
+    case ENAMETOOLONG:
+        return "路径太长";
+    case EBUSY:
+        return "文件正被占用";
     case EMFILE:
-    case ENFILE: return "打开的文件太多";
-    default: return nullptr;
+    case ENFILE:
+        return "打开的文件太多";
+    default:
+        return nullptr;
     }
 }
 
@@ -164,7 +176,9 @@ bool file_exists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-bool delete_file(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool delete_file(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 bool rename_file(const std::string& old_path, const std::string& new_path) {
     return ::rename(old_path.c_str(), new_path.c_str()) == 0;

@@ -16,9 +16,15 @@ constexpr char16_t line_separator = 0x2028;
 
 enum class Mode { plain, editor };
 
-bool is_lead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-bool is_two_byte_trail(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
-bool is_digit(unsigned char b) { return b >= 0x30 && b <= 0x39; }
+bool is_lead(unsigned char b) {
+    return b >= 0x81 && b <= 0xFE;
+}
+bool is_two_byte_trail(unsigned char b) {
+    return b >= 0x40 && b <= 0xFE && b != 0x7F;
+}
+bool is_digit(unsigned char b) {
+    return b >= 0x30 && b <= 0x39;
+}
 
 // One iconv conversion of a short sequence; 0 when it fails or gives more than one character.
 class Iconv {
@@ -102,7 +108,9 @@ const TwoByteTables& tables() {
     return instance;
 }
 
-bool is_stand_in(char32_t c) { return c >= byte_stand_in_base + 0x80 && c <= byte_stand_in_base + 0xFF; }
+bool is_stand_in(char32_t c) {
+    return c >= byte_stand_in_base + 0x80 && c <= byte_stand_in_base + 0xFF;
+}
 
 bool is_reserved(char32_t c, Mode mode) {
     if (is_stand_in(c))
@@ -110,8 +118,8 @@ bool is_reserved(char32_t c, Mode mode) {
     if (mode == Mode::plain)
         return false;
     // A text document turns these into block breaks, or uses them as its own pictures of bytes.
-    return c == paragraph_separator || c == line_separator || c == 0xFDD0 || c == 0xFDD1 || c == cr_picture ||
-           c == lf_picture || c == nul_picture;
+    return c == paragraph_separator || c == line_separator || c == 0xFDD0 || c == 0xFDD1 ||
+           c == cr_picture || c == lf_picture || c == nul_picture;
 }
 
 void append_code_point(std::u16string& out, char32_t cp) {
@@ -232,10 +240,18 @@ std::string encode(const std::u16string& text, Mode mode) {
 
 } // namespace
 
-std::u16string decode_gbk(const std::string& bytes) { return decode(bytes, Mode::plain); }
-std::string encode_gbk(const std::u16string& text) { return encode(text, Mode::plain); }
-std::u16string editor_text_from_bytes(const std::string& bytes) { return decode(bytes, Mode::editor); }
-std::string bytes_from_editor_text(const std::u16string& text) { return encode(text, Mode::editor); }
+std::u16string decode_gbk(const std::string& bytes) {
+    return decode(bytes, Mode::plain);
+}
+std::string encode_gbk(const std::u16string& text) {
+    return encode(text, Mode::plain);
+}
+std::u16string editor_text_from_bytes(const std::string& bytes) {
+    return decode(bytes, Mode::editor);
+}
+std::string bytes_from_editor_text(const std::u16string& text) {
+    return encode(text, Mode::editor);
+}
 
 std::string utf8_from_utf16(const std::u16string& text) {
     std::string out;
@@ -281,7 +297,10 @@ std::u16string utf16_from_utf8(const std::string& utf8) {
             ++i;
             continue;
         }
-        const int extra = (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : -1;
+        const int extra = (b & 0xE0) == 0xC0   ? 1
+                          : (b & 0xF0) == 0xE0 ? 2
+                          : (b & 0xF8) == 0xF0 ? 3
+                                               : -1;
         char32_t cp = extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
         bool valid = extra > 0;
         for (int k = 1; valid && k <= extra; ++k) {
@@ -307,5 +326,9 @@ std::u16string utf16_from_utf8(const std::string& utf8) {
     return out;
 }
 
-std::string utf8_from_gbk(const std::string& bytes) { return utf8_from_utf16(decode_gbk(bytes)); }
-std::string gbk_from_utf8(const std::string& utf8) { return encode_gbk(utf16_from_utf8(utf8)); }
+std::string utf8_from_gbk(const std::string& bytes) {
+    return utf8_from_utf16(decode_gbk(bytes));
+}
+std::string gbk_from_utf8(const std::string& utf8) {
+    return encode_gbk(utf16_from_utf8(utf8));
+}

@@ -22,7 +22,7 @@ enum class SqliteFailure {
 };
 
 class SqliteDatabase {
-  public:
+public:
     enum class Mode { read_write, create };
 
     SqliteDatabase() = default;
@@ -45,13 +45,13 @@ class SqliteDatabase {
     std::string error_message() const;
     SqliteFailure failure() const;
 
-  private:
+private:
     sqlite3* handle_ = nullptr;
     int open_result_ = 0; // the result of a failed open, whose handle is gone
 };
 
 class SqliteStatement {
-  public:
+public:
     enum class Step { row, done, error };
     enum class Type { integer, real, text, blob, null };
 
@@ -76,6 +76,6 @@ class SqliteStatement {
     std::string column_text(int column) const;
     int64_t column_int64(int column) const;
 
-  private:
+private:
     sqlite3_stmt* statement_ = nullptr;
 };

@@ -3,7 +3,9 @@
 #include <charconv>
 #include <cmath>
 
-int text_length(const std::string& text) { return static_cast<int>(text.size()); }
+int text_length(const std::string& text) {
+    return static_cast<int>(text.size());
+}
 
 std::string text_left(const std::string& text, long n) {
     if (n <= 0)
@@ -42,7 +44,9 @@ long find_text(const std::string& text, const std::string& sought) {
     return at == std::string::npos ? -1 : static_cast<long>(at) + 1;
 }
 
-static char ascii_lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+static char ascii_lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 std::string to_lower(std::string text) {
     for (char& c : text)
@@ -86,9 +90,9 @@ std::string to_text(double number) {
     // values are written out in full, never as "1e+05".
     char buffer[400];
     const bool whole = std::isfinite(number) && number == std::floor(number);
-    const auto result = whole ? std::to_chars(buffer, buffer + sizeof buffer, number,
-                                              std::chars_format::fixed)
-                              : std::to_chars(buffer, buffer + sizeof buffer, number);
+    const auto result =
+        whole ? std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed)
+              : std::to_chars(buffer, buffer + sizeof buffer, number);
     return std::string(buffer, result.ptr);
 }
 
@@ -101,8 +105,8 @@ double to_number(const std::string& text) {
     if (text[begin] == '+')
         ++begin;
     double value = 0;
-    const auto result = std::from_chars(text.data() + begin, text.data() + end, value,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(text.data() + begin, text.data() + end, value, std::chars_format::general);
     if (result.ec != std::errc() || result.ptr != text.data() + end || !std::isfinite(value))
         return 0;
     return value;

@@ -135,8 +135,9 @@ void EditorWindow::delete_record() {
 }
 
 void EditorWindow::clear_all() {
-    if (!prompts_.ask_ok_cancel(this, QStringLiteral("确实要清空所有数据吗?\r\n\r\n"
-                                                     "清空数据后不能恢复,请慎重使用这个功能."),
+    if (!prompts_.ask_ok_cancel(this,
+                                QStringLiteral("确实要清空所有数据吗?\r\n\r\n"
+                                               "清空数据后不能恢复,请慎重使用这个功能."),
                                 QMessageBox::Warning, true))
         return;
     if (!may_replace_dictionary(QStringLiteral("要用一个空词典替换它吗?")))
@@ -197,9 +198,10 @@ bool EditorWindow::may_replace_dictionary(const QString& action) {
     DictionaryTable table;
     if (table.table_open(path))
         return true;
-    return prompts_.ask_ok_cancel(this, QStringLiteral("这个文件不能作为词典读取:\n") +
-                                            reason_with_path(path, table.error()) +
-                                            QStringLiteral("\n\n") + action,
+    return prompts_.ask_ok_cancel(this,
+                                  QStringLiteral("这个文件不能作为词典读取:\n") +
+                                      reason_with_path(path, table.error()) +
+                                      QStringLiteral("\n\n") + action,
                                   QMessageBox::Warning, true);
 }
 
@@ -228,4 +230,6 @@ void EditorWindow::moveEvent(QMoveEvent* event) {
     fit_frame();
 }
 
-void EditorWindow::fit_frame() { fit_to_frame(*this, window_size); }
+void EditorWindow::fit_frame() {
+    fit_to_frame(*this, window_size);
+}

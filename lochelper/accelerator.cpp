@@ -4,7 +4,9 @@
 
 namespace {
 
-bool is_letter_byte(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool is_letter_byte(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 // Appends the rewritten line. Works on views and one scratch buffer, since the pass
 // runs over millions of lines.
@@ -47,11 +49,11 @@ std::string rewrite_accelerator(const std::string& line) {
 
 std::string accelerator_pass(const std::string& content, PassProgress& progress) {
     std::string scratch;
-    return run_line_pass(content, progress,
-                         [&scratch](long n, const LineSource& lines, std::string& out,
-                                    PassProgress& p) {
-                             append_rewritten(lines.line(n - 1), scratch, out);
-                             out += "\r\n";
-                             p.set_position(n);
-                         });
+    return run_line_pass(
+        content, progress,
+        [&scratch](long n, const LineSource& lines, std::string& out, PassProgress& p) {
+            append_rewritten(lines.line(n - 1), scratch, out);
+            out += "\r\n";
+            p.set_position(n);
+        });
 }

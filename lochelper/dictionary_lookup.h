@@ -13,7 +13,7 @@
 // trimming. The first record of each 英文 decides, even when its 中文 is empty,
 // exactly as a scan of the table from its first record would.
 class DictionaryIndex {
-  public:
+public:
     // Keeps the record unless an earlier one has the same 英文.
     void add(std::string english, std::string chinese);
     // The 中文 of the first record whose 英文 equals english byte for byte, or
@@ -22,7 +22,7 @@ class DictionaryIndex {
     size_t size() const { return entries_.size(); }
     void reserve(size_t records);
 
-  private:
+private:
     // The slot that holds english, or the empty slot where it belongs.
     size_t slot_of(std::string_view english) const;
     void rehash(size_t slot_count);

@@ -8,7 +8,8 @@ LineSource::LineSource(const std::string& content) {
     const char* start = content.data();
     const char* scan = start;
     for (;;) {
-        const char* cr = static_cast<const char*>(std::memchr(scan, '\r', static_cast<size_t>(end - scan)));
+        const char* cr =
+            static_cast<const char*>(std::memchr(scan, '\r', static_cast<size_t>(end - scan)));
         if (!cr) {
             lines_.emplace_back(start, static_cast<size_t>(end - start));
             break;
@@ -37,8 +38,9 @@ std::string run_line_pass(const std::string& content, PassProgress& progress, co
     const long count = lines.count();
     progress.set_maximum(count);
     std::string accumulator;
-    accumulator.reserve(static_cast<size_t>(static_cast<double>(content.size()) * output_per_input) +
-                        static_cast<size_t>(count) * 2 + 16);
+    accumulator.reserve(
+        static_cast<size_t>(static_cast<double>(content.size()) * output_per_input) +
+        static_cast<size_t>(count) * 2 + 16);
     for (long n = 1; n <= count; ++n)
         step(n, lines, accumulator, progress);
     progress.set_position(0);

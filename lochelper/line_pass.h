@@ -52,4 +52,6 @@ std::string run_line_pass(const std::string& content, PassProgress& progress, co
 // Whether a line-number expression leaves no remainder on division by 3. Line
 // numbers are whole, so the remainder in double precision (with |r| <= 1e-7 taken
 // as zero) is exactly the integer remainder, which costs a fraction of fmod.
-inline bool divisible_by_three(long value) { return value % 3 == 0; }
+inline bool divisible_by_three(long value) {
+    return value % 3 == 0;
+}

@@ -18,8 +18,8 @@
 
 namespace {
 
-const QString open_filter = QStringLiteral(
-    "语言包文件(*.lng)|*.lng|文本文件（*.txt）|*.txt|所有文件（*.*）|*.*");
+const QString open_filter =
+    QStringLiteral("语言包文件(*.lng)|*.lng|文本文件（*.txt）|*.txt|所有文件（*.*）|*.*");
 const QString save_filter = QStringLiteral("文本文件（*.txt）|*.txt");
 
 const QSize window_size(619, 484);
@@ -48,7 +48,9 @@ private:
     long next_ = 0;
 };
 
-std::string local_path(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string local_path(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 } // namespace
 
@@ -117,8 +119,8 @@ void MainWindow::open_file() {
     std::string bytes;
     std::string error;
     if (!read_file(local_path(file_dialog_.file_name), bytes, &error)) {
-        prompts_.warn(this, QStringLiteral("无法打开文件，编辑框中的内容没有改变。\n")
-                                + QString::fromUtf8(error));
+        prompts_.warn(this, QStringLiteral("无法打开文件，编辑框中的内容没有改变。\n") +
+                                QString::fromUtf8(error));
         return;
     }
     replace_editor_content(*editor_, bytes);
@@ -135,7 +137,8 @@ void MainWindow::save_file() {
     const QString path = file_dialog_.file_name + QStringLiteral(".txt");
     std::string error;
     if (!write_file(local_path(path), content, &error)) {
-        prompts_.warn(this, QStringLiteral("保存失败，文件没有写入。\n") + QString::fromUtf8(error));
+        prompts_.warn(this,
+                      QStringLiteral("保存失败，文件没有写入。\n") + QString::fromUtf8(error));
         return;
     }
     prompts_.inform(this, QStringLiteral("已保存.位置为:") + path);
@@ -161,9 +164,15 @@ void MainWindow::run_pass(const Pass& pass) {
     replace_editor_content(*editor_, result);
 }
 
-void MainWindow::convert_accelerators() { run_pass(accelerator_pass); }
-void MainWindow::convert_to_three_lines() { run_pass(three_line_pass); }
-void MainWindow::convert_to_single_lines() { run_pass(single_line_pass); }
+void MainWindow::convert_accelerators() {
+    run_pass(accelerator_pass);
+}
+void MainWindow::convert_to_three_lines() {
+    run_pass(three_line_pass);
+}
+void MainWindow::convert_to_single_lines() {
+    run_pass(single_line_pass);
+}
 
 void MainWindow::translate_from_dictionary() {
     const std::string path = default_dictionary_path(program_directory_);

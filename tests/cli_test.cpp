@@ -42,7 +42,8 @@ void write_dictionary_from_tsv(const std::string& tsv_path, const std::string& p
     std::istringstream lines(read_text_file(tsv_path));
     for (std::string line; std::getline(lines, line);) {
         const size_t tab = line.find('\t');
-        entries.push_back({gbk_from_utf8(line.substr(0, tab)), gbk_from_utf8(line.substr(tab + 1))});
+        entries.push_back(
+            {gbk_from_utf8(line.substr(0, tab)), gbk_from_utf8(line.substr(tab + 1))});
     }
     ASSERT_TRUE(write_dictionary_file(path, entries));
 }
@@ -81,7 +82,8 @@ TEST_P(GoldenCase, output_matches_byte_for_byte) {
     EXPECT_EQ(piped.exit_code, 0) << piped.err;
     EXPECT_EQ(piped.out, expected);
 
-    arguments.insert(arguments.begin(), {"--input", folder + "/input.lng", "--output", dir + "/out.txt"});
+    arguments.insert(arguments.begin(),
+                     {"--input", folder + "/input.lng", "--output", dir + "/out.txt"});
     const ProcessResult with_files = run(arguments);
     EXPECT_EQ(with_files.exit_code, 0) << with_files.err;
     EXPECT_EQ(with_files.out, "");
@@ -125,7 +127,8 @@ TEST_F(CliTest, unwritable_output_exits_1_and_leaves_no_file) {
 }
 
 TEST_F(CliTest, missing_dictionary_exits_1_and_writes_nothing) {
-    const ProcessResult result = run({"--dict", dir + "/default.edb", "translate"}, "a=1\r\nb=1\r\n");
+    const ProcessResult result =
+        run({"--dict", dir + "/default.edb", "translate"}, "a=1\r\nb=1\r\n");
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("没找到数据库，请下载数据库。"), std::string::npos);
@@ -133,7 +136,8 @@ TEST_F(CliTest, missing_dictionary_exits_1_and_writes_nothing) {
 
 TEST_F(CliTest, damaged_dictionary_exits_1_with_the_reason) {
     ASSERT_TRUE(write_file(dir + "/default.edb", "not a database"));
-    const ProcessResult result = run({"--dict", dir + "/default.edb", "translate"}, "a=1\r\nb=1\r\n");
+    const ProcessResult result =
+        run({"--dict", dir + "/default.edb", "translate"}, "a=1\r\nb=1\r\n");
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find(dir + "/default.edb"), std::string::npos);

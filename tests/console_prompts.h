@@ -18,7 +18,9 @@ public:
         settings.file_name = next_file;
         return true;
     }
-    bool ask_ok_cancel(QWidget*, const QString&, QMessageBox::Icon, bool) override { return answer; }
+    bool ask_ok_cancel(QWidget*, const QString&, QMessageBox::Icon, bool) override {
+        return answer;
+    }
     void inform(QWidget*, const QString&) override {}
     void warn(QWidget*, const QString& text) override {
         std::fprintf(stderr, "warning: %s\n", text.toUtf8().constData());

@@ -2,8 +2,8 @@
 // saying "saving" on standard output just before, so the crash test can kill it
 // while the save runs. The grid holds `count` records named "new<number>", typed
 // in reverse order so the save has to sort them.
-#include "editor_window.h"
 #include "console_prompts.h"
+#include "editor_window.h"
 #include "record_grid.h"
 
 #include <QApplication>
@@ -11,9 +11,7 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3)

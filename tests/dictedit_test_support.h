@@ -6,8 +6,8 @@
 #include "editor_window.h"
 #include "file_operations.h"
 #include "gbk_codec.h"
-#include "scripted_prompts.h"
 #include "record_grid.h"
+#include "scripted_prompts.h"
 
 #include <QString>
 #include <QTemporaryDir>

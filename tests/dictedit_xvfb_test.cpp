@@ -39,7 +39,7 @@ template <typename Condition> bool wait_until(Condition condition, std::chrono::
 }
 
 class XvfbEditorTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (!XvfbSession::available())
             GTEST_SKIP() << "Xvfb or xdotool is not installed";

@@ -17,7 +17,7 @@ inline std::string gbk(const char* utf8) {
 }
 
 class TemporaryDirectory : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         char name[] = "/tmp/lexiro-dictionary-XXXXXX";
         ASSERT_NE(mkdtemp(name), nullptr);

@@ -54,7 +54,7 @@ void PrintTo(const UnusableFile& file, std::ostream* out) {
 
 class UnusableDictionary : public TemporaryDirectory,
                            public ::testing::WithParamInterface<UnusableFile> {
-  protected:
+protected:
     std::string make() {
         const UnusableFile& file = GetParam();
         if (file.sql)

@@ -10,17 +10,30 @@ namespace {
 // Byte strings built from the pieces a language file can hold, good and bad.
 std::string random_bytes(std::mt19937& rng) {
     static const std::vector<std::string> pieces = {
-        "a=1", "IDS_OPEN=&Open File...", "\r\n", "\r", "\n", std::string(1, '\0'), " ",
-        "\xB4\xF2\xBF\xAA",     // 打开
-        "\xEA\x50",             // 關, second byte in the letter range
-        "\x81\x30\x81\x30",     // U+0080, four bytes
-        "\x94\x39\xFC\x36",     // U+1F600, outside the BMP
-        "\x81\x36\xA6\x36",     // U+2029, which a text document would swallow
-        "\x81\x36\xA6\x35",     // U+2028, which the editor form uses between lines
-        "\x81\x37\x84\x33",     // U+240D, the picture of CR
-        "\x80", "\xFF", "\x81", "\xFE", "\x81\x7F", "\x81\x30", "\x81\x30\x81", "\xA1",
-        "\xA2\xE3",             // euro sign
-        "\xD3\xA2\xCE\xC4",     // 英文
+        "a=1",
+        "IDS_OPEN=&Open File...",
+        "\r\n",
+        "\r",
+        "\n",
+        std::string(1, '\0'),
+        " ",
+        "\xB4\xF2\xBF\xAA", // 打开
+        "\xEA\x50",         // 關, second byte in the letter range
+        "\x81\x30\x81\x30", // U+0080, four bytes
+        "\x94\x39\xFC\x36", // U+1F600, outside the BMP
+        "\x81\x36\xA6\x36", // U+2029, which a text document would swallow
+        "\x81\x36\xA6\x35", // U+2028, which the editor form uses between lines
+        "\x81\x37\x84\x33", // U+240D, the picture of CR
+        "\x80",
+        "\xFF",
+        "\x81",
+        "\xFE",
+        "\x81\x7F",
+        "\x81\x30",
+        "\x81\x30\x81",
+        "\xA1",
+        "\xA2\xE3",         // euro sign
+        "\xD3\xA2\xCE\xC4", // 英文
     };
     std::uniform_int_distribution<size_t> count(0, 24);
     std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
@@ -42,7 +55,8 @@ TEST(GbkCodec, any_byte_string_survives_decode_and_encode) {
     for (int round = 0; round < 20000; ++round) {
         const std::string bytes = random_bytes(rng);
         ASSERT_EQ(encode_gbk(decode_gbk(bytes)), bytes) << "round " << round;
-        ASSERT_EQ(bytes_from_editor_text(editor_text_from_bytes(bytes)), bytes) << "round " << round;
+        ASSERT_EQ(bytes_from_editor_text(editor_text_from_bytes(bytes)), bytes)
+            << "round " << round;
     }
 }
 
@@ -68,7 +82,9 @@ TEST(GbkCodec, characters_gbk_lacks_are_written_as_gb18030) {
 }
 
 TEST(GbkCodec, undecodable_bytes_become_stand_ins) {
-    EXPECT_EQ(decode_gbk("a\x80" "b"), std::u16string(u"a") + char16_t(0xF780) + u"b");
+    EXPECT_EQ(decode_gbk("a\x80"
+                         "b"),
+              std::u16string(u"a") + char16_t(0xF780) + u"b");
     EXPECT_EQ(decode_gbk("\xB4"), std::u16string(1, char16_t(0xF7B4)));
     EXPECT_EQ(encode_gbk(std::u16string(1, char16_t(0xF7FF))), "\xFF");
 }

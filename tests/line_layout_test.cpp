@@ -19,7 +19,9 @@ struct LayoutCase {
     std::string expected;
 };
 
-std::string case_name(const ::testing::TestParamInfo<LayoutCase>& info) { return info.param.name; }
+std::string case_name(const ::testing::TestParamInfo<LayoutCase>& info) {
+    return info.param.name;
+}
 
 class ThreeLines : public ::testing::TestWithParam<LayoutCase> {};
 class SingleLines : public ::testing::TestWithParam<LayoutCase> {};
@@ -33,15 +35,15 @@ TEST_P(ThreeLines, writes_each_line_twice_and_a_separator) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ThreeLines,
-    ::testing::Values(
-        LayoutCase{"one_line", "a=1", "a=1\r\na=1\r\n\r\n"},
-        LayoutCase{"empty_line_inside", "a=1\r\n\r\nb=2",
-                   "a=1\r\na=1\r\n\r\n\r\n\r\n\r\nb=2\r\nb=2\r\n\r\n"},
-        LayoutCase{"trailing_cr_lf", "a=1\r\n", "a=1\r\na=1\r\n\r\n\r\n\r\n\r\n"},
-        LayoutCase{"section_header", "[Menu]", "[Menu]\r\n[Menu]\r\n\r\n"},
-        LayoutCase{"lone_cr_and_lf_stay_inside_the_line", "a\rb\nc",
-                   "a\rb\nc\r\na\rb\nc\r\n\r\n"},
-        LayoutCase{"gbk_bytes", "\xB4\xF2\xBF\xAA", "\xB4\xF2\xBF\xAA\r\n\xB4\xF2\xBF\xAA\r\n\r\n"}),
+    ::testing::Values(LayoutCase{"one_line", "a=1", "a=1\r\na=1\r\n\r\n"},
+                      LayoutCase{"empty_line_inside", "a=1\r\n\r\nb=2",
+                                 "a=1\r\na=1\r\n\r\n\r\n\r\n\r\nb=2\r\nb=2\r\n\r\n"},
+                      LayoutCase{"trailing_cr_lf", "a=1\r\n", "a=1\r\na=1\r\n\r\n\r\n\r\n\r\n"},
+                      LayoutCase{"section_header", "[Menu]", "[Menu]\r\n[Menu]\r\n\r\n"},
+                      LayoutCase{"lone_cr_and_lf_stay_inside_the_line", "a\rb\nc",
+                                 "a\rb\nc\r\na\rb\nc\r\n\r\n"},
+                      LayoutCase{"gbk_bytes", "\xB4\xF2\xBF\xAA",
+                                 "\xB4\xF2\xBF\xAA\r\n\xB4\xF2\xBF\xAA\r\n\r\n"}),
     case_name);
 
 TEST_P(SingleLines, keeps_the_translation_lines) {

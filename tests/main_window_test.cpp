@@ -1,6 +1,6 @@
-#include "main_window.h"
 #include "dictionary_table.h"
 #include "file_operations.h"
+#include "main_window.h"
 #include "scripted_prompts.h"
 
 #include <QLabel>
@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, layout_matches_the_fixed_design) {
     EXPECT_EQ(label->text(), QStringLiteral("转换进度"));
     EXPECT_EQ(label->geometry(), QRect(8, 432, 56, 16));
     const std::vector<std::pair<const char*, int>> buttons = {
-        {"打开文件", 16}, {"快捷键处理", 48}, {"转成三行", 80},  {"自动翻译", 112},
-        {"转成单行", 144}, {"保存文件", 328}, {"使用说明", 360}, {"退出程序", 392}};
+        {"打开文件", 16},  {"快捷键处理", 48}, {"转成三行", 80},  {"自动翻译", 112},
+        {"转成单行", 144}, {"保存文件", 328},  {"使用说明", 360}, {"退出程序", 392}};
     for (const auto& [name, top] : buttons) {
         QPushButton* b = button(name);
         ASSERT_NE(b, nullptr);
@@ -77,9 +77,22 @@ TEST_F(MainWindowTest, layout_matches_the_fixed_design) {
 
 TEST_F(MainWindowTest, any_bytes_survive_open_and_save) {
     std::mt19937 rng(7);
-    const std::vector<std::string> pieces = {
-        "a=1", "\r\n", "\r", "\n", std::string(1, '\0'), "\xB4\xF2\xBF\xAA", "\x94\x39\xFC\x36",
-        "\x81\x36\xA6\x36", "\x80", "\xFF", "\x81", "\xA0", "\xA8\xA0", "\t", " ", "&Open..."};
+    const std::vector<std::string> pieces = {"a=1",
+                                             "\r\n",
+                                             "\r",
+                                             "\n",
+                                             std::string(1, '\0'),
+                                             "\xB4\xF2\xBF\xAA",
+                                             "\x94\x39\xFC\x36",
+                                             "\x81\x36\xA6\x36",
+                                             "\x80",
+                                             "\xFF",
+                                             "\x81",
+                                             "\xA0",
+                                             "\xA8\xA0",
+                                             "\t",
+                                             " ",
+                                             "&Open..."};
     for (int round = 0; round < 60; ++round) {
         std::string bytes;
         for (int n = rng() % 30 + 1; n > 0; --n)
@@ -105,7 +118,9 @@ TEST_F(MainWindowTest, open_shows_the_three_entry_filter_and_cancel_keeps_conten
     EXPECT_EQ(window->editor()->toPlainText(), QStringLiteral("kept"));
     const FileDialogSettings& dialog = prompts.shown.back().dialog;
     EXPECT_EQ(dialog.type, FileDialogSettings::Type::open);
-    EXPECT_EQ(dialog.filter, QStringLiteral("语言包文件(*.lng)|*.lng|文本文件（*.txt）|*.txt|所有文件（*.*）|*.*"));
+    EXPECT_EQ(
+        dialog.filter,
+        QStringLiteral("语言包文件(*.lng)|*.lng|文本文件（*.txt）|*.txt|所有文件（*.*）|*.*"));
 }
 
 TEST_F(MainWindowTest, unreadable_file_is_reported_and_content_kept) {

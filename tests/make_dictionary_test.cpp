@@ -7,7 +7,7 @@
 namespace {
 
 class MakeDictionary : public TemporaryDirectory {
-  protected:
+protected:
     int run(const std::string& source, const std::string& target) {
         const std::string command = std::string("'") + MAKE_DICTIONARY + "' '" + source + "' '" +
                                     target + "' >/dev/null 2>&1";

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 namespace {
 
 class RecordedProgress : public PassProgress {
-  public:
+public:
     void set_maximum(long maximum) override { calls.push_back("max " + std::to_string(maximum)); }
     void set_position(long position) override { calls.push_back("at " + std::to_string(position)); }
     std::vector<std::string> calls;

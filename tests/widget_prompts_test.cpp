@@ -87,7 +87,8 @@ TEST_F(WidgetPromptsTest, one_file_dialog_keeps_the_chosen_name_and_shows_the_fi
     EXPECT_EQ(settings.file_name, QStringLiteral("/tmp/menu"));
 
     settings.type = FileDialogSettings::Type::open;
-    settings.filter = QStringLiteral("语言包文件(*.lng)|*.lng|文本文件（*.txt）|*.txt|所有文件（*.*）|*.*");
+    settings.filter =
+        QStringLiteral("语言包文件(*.lng)|*.lng|文本文件（*.txt）|*.txt|所有文件（*.*）|*.*");
     when_modal_shows([&](QWidget* modal) {
         auto* again = qobject_cast<QFileDialog*>(modal);
         EXPECT_EQ(again, first);

@@ -26,7 +26,9 @@ XvfbSession::~XvfbSession() {
         stop(server_);
 }
 
-bool XvfbSession::available() { return on_path("Xvfb") && on_path("xdotool"); }
+bool XvfbSession::available() {
+    return on_path("Xvfb") && on_path("xdotool");
+}
 
 bool XvfbSession::start() {
     // Xvfb picks a free display itself and tells its number through -displayfd, so
