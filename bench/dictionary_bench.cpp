@@ -10,6 +10,8 @@
 #include "text_operations.h"
 #include "translation_pass.h"
 
+#include "measure.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,18 +19,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-double seconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-long peak_megabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
 
 // Common terms first, then generated ones; every tenth generated term repeats an
 // earlier key with another translation, which the first record must win over.

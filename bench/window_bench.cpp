@@ -2,34 +2,14 @@
 // generated 1,000,000-line language file, and the peak memory.
 
 #include "console_prompts.h"
-#include "editor_text.h"
 #include "file_operations.h"
 #include "language_file.h"
 #include "main_window.h"
+#include "measure.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
-#include <chrono>
 #include <cstdio>
-#include <functional>
-#include <sys/resource.h>
 #include <unistd.h>
-
-namespace {
-
-double seconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-long peak_megabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

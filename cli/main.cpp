@@ -21,35 +21,6 @@ int fail(const std::string& message) {
     return 1;
 }
 
-bool read_standard_input(std::string& bytes) {
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
-        if (n == 0)
-            return true;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.append(chunk, static_cast<size_t>(n));
-    }
-}
-
-bool write_standard_output(const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 std::string apply_pass(const std::string& name, const std::string& content,
                        const DictionaryIndex& dictionary) {
     NoProgress progress;
@@ -100,7 +71,7 @@ int main(int argc, char** argv) {
     if (command_line.input) {
         if (!read_file(*command_line.input, content, &error))
             return fail(error);
-    } else if (!read_standard_input(content)) {
+    } else if (!read_all(STDIN_FILENO, content)) {
         return fail(system_error_text("<stdin>", errno));
     }
 
@@ -110,7 +81,7 @@ int main(int argc, char** argv) {
     if (command_line.output) {
         if (!write_file(*command_line.output, content, &error))
             return fail(error);
-    } else if (!write_standard_output(content)) {
+    } else if (!write_all(STDOUT_FILENO, content)) {
         return fail(system_error_text("<stdout>", errno));
     }
     return 0;

@@ -154,7 +154,7 @@ bool open_dictionary(SqliteDatabase& database, const std::string& path, std::str
     // Table order is rowid order, so a table without rowids has none to offer.
     SqliteStatement probe(database, select_fields_sql() + " LIMIT 0");
     if (!probe.ok())
-        return fail(failure_reason(database));
+        return fail(std::string("表 ") + dictionary_table_name + " 没有行号(rowid)，记录没有顺序");
     return true;
 }
 

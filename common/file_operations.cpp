@@ -29,20 +29,6 @@ bool set_error(std::string* error, const std::string& path, int error_number) {
     return false;
 }
 
-bool write_all(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 } // namespace
 
 static const char* chinese_reason(int error_number) {
@@ -76,6 +62,35 @@ static const char* chinese_reason(int error_number) {
     }
 }
 
+bool write_all(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool read_all(int fd, std::string& bytes) {
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n == 0)
+            return true;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.append(chunk, static_cast<size_t>(n));
+    }
+}
+
 std::string system_error_text(const std::string& path, int error_number) {
     const char* chinese = chinese_reason(error_number);
     const std::string system = std::strerror(error_number);
@@ -103,20 +118,11 @@ bool read_file(const std::string& path, std::string& bytes, std::string* error) 
     }
     if (info.st_size > 0)
         bytes.reserve(static_cast<size_t>(info.st_size));
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int reason = errno;
-            ::close(fd);
-            bytes.clear();
-            return set_error(error, path, reason);
-        }
-        bytes.append(chunk, static_cast<size_t>(n));
+    if (!read_all(fd, bytes)) {
+        const int reason = errno;
+        ::close(fd);
+        bytes.clear();
+        return set_error(error, path, reason);
     }
     ::close(fd);
     return true;

@@ -15,6 +15,10 @@ bool read_file(const std::string& path, std::string& bytes, std::string* error =
 // temporary file beside the target, are flushed to disk, then renamed over it, so the
 // target is always either the old file or the new one, whole.
 bool write_file(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+// Every byte from an open descriptor (standard input, say) until its end.
+bool read_all(int fd, std::string& bytes);
+// All the bytes to an open descriptor, retrying short writes.
+bool write_all(int fd, const std::string& bytes);
 bool file_exists(const std::string& path);
 bool delete_file(const std::string& path);
 bool rename_file(const std::string& old_path, const std::string& new_path);

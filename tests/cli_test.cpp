@@ -5,6 +5,7 @@
 #include "file_operations.h"
 #include "gbk_codec.h"
 #include "process_runner.h"
+#include "scratch_directory.h"
 
 #include <dirent.h>
 #include <gtest/gtest.h>
@@ -50,16 +51,11 @@ void write_dictionary_from_tsv(const std::string& tsv_path, const std::string& p
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char name[] = "/tmp/lexiro-cli-XXXXXX";
-        ASSERT_NE(mkdtemp(name), nullptr);
-        dir = name;
-    }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
     ProcessResult run(const std::vector<std::string>& arguments, const std::string& input = "") {
         return run_process(cli, arguments, input, dir);
     }
-    std::string dir;
+    ScratchDirectory scratch;
+    const std::string dir = scratch.path();
 };
 
 class GoldenCase : public CliTest, public ::testing::WithParamInterface<std::string> {};

@@ -4,6 +4,7 @@
 
 #include "dictionary_table.h"
 #include "gbk_codec.h"
+#include "scratch_directory.h"
 #include "sqlite_database.h"
 
 #include <gtest/gtest.h>
@@ -18,12 +19,8 @@ inline std::string gbk(const char* utf8) {
 
 class TemporaryDirectory : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char name[] = "/tmp/lexiro-dictionary-XXXXXX";
-        ASSERT_NE(mkdtemp(name), nullptr);
-        dir = name;
-    }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+    ScratchDirectory scratch;
+    const std::string dir = scratch.path();
 
     std::string path(const std::string& name) const { return dir + "/" + name; }
 
@@ -43,6 +40,4 @@ protected:
         EXPECT_TRUE(write_dictionary_file(file, entries, &error)) << error;
         return file;
     }
-
-    std::string dir;
 };

@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         UnusableFile{"without_rowid",
                      "CREATE TABLE dictionary (\"英文\" TEXT PRIMARY KEY, \"中文\" TEXT) "
                      "WITHOUT ROWID",
-                     nullptr, "dictionary"}),
+                     nullptr, "没有行号(rowid)"}),
     [](const ::testing::TestParamInfo<UnusableFile>& info) { return info.param.name; });
 
 class DictionaryTableFile : public TemporaryDirectory {};

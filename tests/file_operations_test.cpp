@@ -1,4 +1,5 @@
 #include "file_operations.h"
+#include "scratch_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,8 @@ namespace {
 
 class FileOperations : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char name[] = "/tmp/lexiro-files-XXXXXX";
-        ASSERT_NE(mkdtemp(name), nullptr);
-        dir = name;
-    }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
-    std::string dir;
+    ScratchDirectory scratch;
+    const std::string dir = scratch.path();
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "dictionary_table.h"
 #include "file_operations.h"
 #include "main_window.h"
+#include "scratch_directory.h"
 #include "scripted_prompts.h"
 
 #include <QLabel>
@@ -17,15 +18,8 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char name[] = "/tmp/lexiro-window-XXXXXX";
-        ASSERT_NE(mkdtemp(name), nullptr);
-        dir = name;
         window = std::make_unique<MainWindow>(prompts, dir);
         window->show();
-    }
-    void TearDown() override {
-        window.reset();
-        std::system(("rm -rf '" + dir + "'").c_str());
     }
 
     QPushButton* button(const char* name) {
@@ -46,7 +40,8 @@ protected:
         return read_text_file(dir + "/out.txt");
     }
 
-    std::string dir;
+    ScratchDirectory scratch;
+    const std::string dir = scratch.path();
     ScriptedPrompts prompts;
     std::unique_ptr<MainWindow> window;
 };
