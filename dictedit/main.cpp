@@ -1,14 +1,4 @@
 #include "editor_window.h"
-#include "file_operations.h"
-#include "prompts.h"
+#include "window_program.h"
 
-#include <QApplication>
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    WidgetPrompts prompts;
-    EditorWindow window(prompts, program_directory());
-    window.show();
-    application.exec();
-    return 0;
-}
+int main(int argc, char** argv) { return run_window_program<EditorWindow>(argc, argv); }
