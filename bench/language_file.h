@@ -1,6 +1,6 @@
 #pragma once
 // A generated language file: key=value lines with accelerators, GBK text and
-// comments, CR LF line ends, about 40 bytes a line.
+// section headers, CR LF line ends, about 40 bytes a line.
 
 #include <string>
 
@@ -16,7 +16,7 @@ inline std::string generate_language_file(long lines) {
             out += std::to_string(i / 50);
             out += "]";
         } else {
-            out += "IDS_STRING_";
+            out += "IDS_MAINMENU_STRING_";
             out += std::to_string(i);
             out += '=';
             out += values[i % 8];

@@ -2,7 +2,7 @@
 # Builds and runs every benchmark; each prints its own figures.
 set -euo pipefail
 build="${1:-build}"
-cmake --build "$build" -j "$(nproc)" --target make_language_file window_bench lochelper-cli
+cmake --build "$build" -j "$(nproc)" --target make_language_file make_dictionary window_bench lochelper-cli
 for target in dictionary_bench dictedit_bench; do
   cmake --build "$build" -j "$(nproc)" --target "$target" >/dev/null 2>&1 || true
 done
