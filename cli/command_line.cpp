@@ -68,11 +68,14 @@ bool parse_command_line(const std::vector<std::string>& arguments, CommandLine& 
     error.clear();
     for (size_t i = 0; i < arguments.size() && error.empty(); ++i) {
         const std::string& argument = arguments[i];
+        const bool took_option =
+            take_option(arguments, i, "--dict", command_line.dictionary, error) ||
+            take_option(arguments, i, "--input", command_line.input, error) ||
+            take_option(arguments, i, "--output", command_line.output, error);
+        if (took_option)
+            continue;
         if (argument == "--help" || argument == "-h") {
             command_line.help = true;
-        } else if (take_option(arguments, i, "--dict", command_line.dictionary, error) ||
-                   take_option(arguments, i, "--input", command_line.input, error) ||
-                   take_option(arguments, i, "--output", command_line.output, error)) {
         } else if (!argument.empty() && argument[0] == '-') {
             error = "unknown option " + argument;
         } else if (is_pass_name(argument)) {
